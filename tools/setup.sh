@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Tintrix needs that are missing. Usage: tools/setup.sh run|test
+set -euo pipefail
+
+build_packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core)
+run_packages=(xvfb xauth imagemagick)
+test_packages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth imagemagick locales)
+
+case "${1:-}" in
+run) wanted=("${build_packages[@]}" "${run_packages[@]}") ;;
+test) wanted=("${build_packages[@]}" "${test_packages[@]}") ;;
+*) echo "usage: $0 run|test" >&2; exit 2 ;;
+esac
+
+missing=()
+for p in "${wanted[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+
+if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+if [ "$1" = test ]; then
+    # The notation tests run under a locale whose decimal separator is ",".
+    if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+        echo "Generating the de_DE.UTF-8 locale"
+        sudo=()
+        [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+        "${sudo[@]}" sed -i 's/^# *de_DE.UTF-8 UTF-8/de_DE.UTF-8 UTF-8/' /etc/locale.gen
+        grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+        "${sudo[@]}" locale-gen >/dev/null
+    fi
+fi

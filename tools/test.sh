@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Tintrix twice (optimised, and with the address and
+# undefined-behaviour sanitizers) and runs every test in both. Needs no display.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/setup.sh test
+
+jobs=$(nproc)
+export QT_QPA_PLATFORM=offscreen
+
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build/release -j"$jobs"
+ctest --test-dir build/release --output-on-failure -j"$jobs"
+
+cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINTRIX_SANITIZE=ON -DTINTRIX_BUILD_BENCHMARKS=OFF
+cmake --build build/sanitize -j"$jobs"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --test-dir build/sanitize --output-on-failure -j"$jobs"
+
+echo "All tests passed."
