@@ -1,0 +1,17 @@
+#pragma once
+
+#include "common/OleColor.h"
+
+#include <QColor>
+
+// Conversions between OLE_COLOR values and Qt colours.
+namespace QtColor {
+
+// The colour of any OLE_COLOR, a system colour translated to its current RGB (untranslatable
+// values give black).
+QColor ToQColor(OLE_COLOR color);
+
+// The plain RGB value 0x00BBGGRR of a colour; alpha is ignored.
+OLE_COLOR FromQColor(const QColor& color);
+
+} // namespace QtColor

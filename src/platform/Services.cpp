@@ -1,0 +1,16 @@
+#include "Services.h"
+
+#include "platform/QtClipboard.h"
+#include "platform/QtMessageBox.h"
+#include "platform/QtScreenMetrics.h"
+
+namespace Platform {
+
+Services Services::Qt() {
+    static QtClipboard clipboard;
+    static QtMessageBox messageBox;
+    static QtScreenMetrics metrics;
+    return {&clipboard, &messageBox, &metrics};
+}
+
+} // namespace Platform
