@@ -1,4 +1,5 @@
 #include "colormodels/modColorModels.h"
+#include "platform/PictureBox.h"
 #include "platform/QtColor.h"
 #include "platform/QtScreenMetrics.h"
 #include "platform/QtSystemColors.h"
@@ -41,6 +42,24 @@ TEST(QtScreenMetrics, TwipsFollowTheLogicalDpi) {
     EXPECT_DOUBLE_EQ(metrics.TwipsPerPixelX() * QGuiApplication::primaryScreen()->logicalDotsPerInchX(),
                      1440.0);
     EXPECT_FALSE(metrics.PrimaryScreenSize().isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+TEST(PictureBox, KeepsAnImageOfItsSizeClearedToBackColor) {
+    PictureBox box;
+    box.SetBackColor(0x0000FF);
+    box.resize(30, 20);
+    EXPECT_EQ(box.ScaleWidth(), 30);
+    EXPECT_EQ(box.ScaleHeight(), 20);
+    EXPECT_EQ(box.Image().pixelColor(29, 19), QColor(255, 0, 0));
+    box.Image().setPixelColor(3, 4, QColor(1, 2, 3));
+    box.SetBackColor(OleColor::SystemColor(5));
+    EXPECT_EQ(box.Image().pixelColor(3, 4), QColor(1, 2, 3)); // drawing stays until cleared
+    box.Cls();
+    EXPECT_EQ(box.Image().pixelColor(3, 4), QtColor::ToQColor(OleColor::SystemColor(5)));
 }
 
 } // namespace
