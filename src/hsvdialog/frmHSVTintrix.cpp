@@ -157,7 +157,18 @@ frmHSVTintrix::frmHSVTintrix(const Platform::Services& services, QWidget* parent
     ConnectControls();
 }
 
-frmHSVTintrix::~frmHSVTintrix() = default;
+// QDialog hides and tears down the window after this destructor has run; the focus and hide
+// events that causes must not reach the handlers of an object that is already gone.
+frmHSVTintrix::~frmHSVTintrix() {
+    SetParentEvent(nullptr);
+    if (mPreviewedWindow) {
+        mPreviewedWindow->removeEventFilter(this);
+    }
+    for (QObject* child : findChildren<QObject*>()) {
+        child->removeEventFilter(this);
+        disconnect(child, nullptr, this, nullptr);
+    }
+}
 
 OLE_COLOR frmHSVTintrix::SelectedColor() const {
     return mColorModel.RGB_OLE_COLOR();
