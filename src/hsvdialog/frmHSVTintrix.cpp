@@ -128,6 +128,11 @@ QString PercentText(float fraction) {
     return text;
 }
 
+// 0 below 0 and for NaN, 1 above 1.
+float ClampFraction(float value) {
+    return value >= 0.0f ? std::min(value, 1.0f) : 0.0f;
+}
+
 QString GrayToolTip(std::int32_t level) {
     const float fraction = ToSingle(static_cast<double>(level) / 255.0);
     const std::int32_t percent = RoundToInt32(ToSingle(static_cast<double>(fraction) * 100.0));
@@ -535,18 +540,12 @@ void frmHSVTintrix::SetHue(std::int32_t Hue) {
 }
 
 void frmHSVTintrix::SetSat(float Sat) {
-    if (!(Sat >= 0.0f)) { // also NaN
-        Sat = 0.0f;
-    }
-    mColorModel.SetHSB_Sat(std::min(Sat, 1.0f));
+    mColorModel.SetHSB_Sat(ClampFraction(Sat));
     UpdateDisplay(true);
 }
 
 void frmHSVTintrix::SetBright(float Bright) {
-    if (!(Bright >= 0.0f)) {
-        Bright = 0.0f;
-    }
-    mColorModel.SetHSB_Bright(std::min(Bright, 1.0f));
+    mColorModel.SetHSB_Bright(ClampFraction(Bright));
     UpdateDisplay(true);
 }
 
@@ -641,17 +640,15 @@ void frmHSVTintrix::picColors_LostFocus() {
 }
 
 void frmHSVTintrix::scrollSat_Change() {
-    if (mInitializing || mUpdating) {
-        return;
-    }
-    if (mOneShot) {
-        PaintHueField();
-        return;
-    }
-    SetSat(GetScrollFraction(*scrollSat));
+    VerticalBarChange(*scrollSat, &frmHSVTintrix::SetSat);
 }
 
 void frmHSVTintrix::scrollBright_Change() {
+    VerticalBarChange(*scrollBright, &frmHSVTintrix::SetBright);
+}
+
+// With OneShot the saturation and value bars only preview the field.
+void frmHSVTintrix::VerticalBarChange(const QScrollBar& Bar, void (frmHSVTintrix::*Apply)(float)) {
     if (mInitializing || mUpdating) {
         return;
     }
@@ -659,7 +656,7 @@ void frmHSVTintrix::scrollBright_Change() {
         PaintHueField();
         return;
     }
-    SetBright(GetScrollFraction(*scrollBright));
+    (this->*Apply)(GetScrollFraction(Bar));
 }
 
 void frmHSVTintrix::scrollGray_Change() {

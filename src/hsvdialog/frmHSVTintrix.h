@@ -116,6 +116,7 @@ private:
     void scrollBright_Change();
     void scrollSat_Change();
     void scrollGray_Change();
+    void VerticalBarChange(const QScrollBar& Bar, void (frmHSVTintrix::*Apply)(float));
 
     void InitGUI(OLE_COLOR Color, const QString& Caption, bool OneShot, bool NoButtons);
     void SelectColor(OLE_COLOR Color);
