@@ -2,6 +2,7 @@
 
 #include "platform/QtClipboard.h"
 #include "platform/QtMessageBox.h"
+#include "platform/QtScreen.h"
 #include "platform/QtScreenMetrics.h"
 
 namespace Platform {
@@ -10,7 +11,8 @@ Services Services::Qt() {
     static QtClipboard clipboard;
     static QtMessageBox messageBox;
     static QtScreenMetrics metrics;
-    return {&clipboard, &messageBox, &metrics};
+    static QtScreen screen;
+    return {&clipboard, &messageBox, &metrics, &screen};
 }
 
 } // namespace Platform

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/Screen.h"
+
+namespace Platform {
+
+// The screen through Qt: QScreen::grabWindow on every monitor an area touches, and the
+// monitors' geometries and device pixel ratios to work in physical pixels. On X11 the cursor
+// is read and moved in physical pixels through the X server itself, because QCursor rounds to
+// device-independent pixels and would lose every other pixel at a ratio of 2; elsewhere QCursor
+// is used. Nothing is kept from one call to the next.
+class QtScreen final : public Screen {
+public:
+    QPoint CursorPos() const override;
+    void SetCursorPos(QPoint Position) override;
+    QRect WindowRect(const QWidget& Window) const override;
+    QRectF Desktop() const override;
+    QImage Grab(const QRect& Area) const override;
+};
+
+} // namespace Platform
