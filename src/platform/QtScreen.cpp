@@ -108,6 +108,9 @@ QPoint QtScreen::CursorPos() const {
     const QPoint logical = QCursor::pos();
     const auto monitors = Monitors();
     const Monitor* monitor = MonitorLayout::MonitorAtLogical(monitors, logical);
+    if (monitor == nullptr && !monitors.empty()) {
+        monitor = &monitors.front(); // the primary monitor, for a position just past an edge
+    }
     return monitor ? monitor->ToPixels(logical) : logical;
 }
 

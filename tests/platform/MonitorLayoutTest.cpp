@@ -1,5 +1,7 @@
 #include "platform/MonitorLayout.h"
 
+#include "support/QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 namespace {

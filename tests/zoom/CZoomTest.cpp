@@ -4,6 +4,7 @@
 #include "fakes/FakeScreen.h"
 #include "platform/PictureBox.h"
 #include "platform/QtColor.h"
+#include "support/QtPrinters.h"
 
 #include <QWidget>
 #include <climits>
