@@ -59,11 +59,15 @@ public:
 
     // Reads the cursor position and the colour under it, then draws the magnified view into
     // the destination area (DestX, DestY, DestW, DestH) of Dest, the margins beyond the desktop
-    // in MaskColor (a system colour is translated; an untranslatable one is black). Nothing
-    // is drawn outside the destination area or outside Dest, and Dest must not be null or be
-    // resized while Zoom runs. A destination smaller than one cell (or of negative size) draws
-    // nothing but still reads the cursor and its colour. A Zoom started while another Zoom
-    // of this object runs returns at once and changes nothing.
+    // in MaskColor (a system colour is translated; an untranslatable one is black). The view
+    // is centred on the cursor's cell or starts with it (MouseCentered); the margins lie
+    // where the view leaves the desktop, so that cell keeps its place at the desktop's edges.
+    // Nothing is drawn outside the destination area or outside Dest (a null Dest gets
+    // nothing); Format_RGB32, the picture box's format, is the fast one. A destination
+    // smaller than one cell (or of negative size) draws nothing but still reads the cursor
+    // and its colour. A Zoom started while another Zoom of this object runs (from within the
+    // screen layer) returns at once and changes nothing. One copy of the screen serves the view
+    // and the colour (a second is made only when the cursor's cell lies outside Dest).
     void Zoom(QImage& Dest, std::int32_t DestX, std::int32_t DestY, std::int32_t DestW, std::int32_t DestH,
               OLE_COLOR MaskColor) noexcept;
 

@@ -354,6 +354,17 @@ TEST_F(CZoomTest, ReadsTheScreenOnceForTheViewAndTheCursorPixel) {
     EXPECT_EQ(screen.lastGrab, QRect(632, 504, 16, 16));
 }
 
+TEST_F(CZoomTest, ReadsTheCursorPixelAlsoWhenItsCellLiesOutsideTheImage) {
+    zoom.SetZoomFactor(6);
+    QImage dest = Destination(QSize(40, 40));
+    screen.grabs = 0;
+    zoom.Zoom(dest, -60, 0, 100, 100, kMask); // the cursor's cell at -12, 48
+    EXPECT_EQ(zoom.ScaledLastCursorPosX(), -12);
+    EXPECT_EQ(zoom.LastCursorPosColor(), OleOf(ScreenPixel(screen, {640, 512})));
+    EXPECT_EQ(dest.pixel(0, 0), ScreenPixel(screen, {642, 504})); // column 10 of the view
+    EXPECT_EQ(screen.grabs, 2);
+}
+
 TEST_F(CZoomTest, ColourIsThePlainRgbValueOfTheCursorPixel) {
     screen.pixels.setPixel(640, 512, qRgb(0x11, 0x22, 0x33));
     QImage dest = Destination();
