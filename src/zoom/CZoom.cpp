@@ -85,6 +85,27 @@ struct ZoomLayout {
     Box margins[4];                     // left, top, right, bottom (empty when the area stays on the desktop)
 };
 
+// One axis of a view centred on the cursor: the source's start and size and the cursor's cell
+// in it. A source that would start before the desktop's left (or top) edge starts there, and
+// the view begins Offset pixels in, so that the cursor's cell stays where it would be.
+struct CentredAxis {
+    Int start, size, offset, cell;
+};
+
+CentredAxis Centre(Int Z, Int cursor, Int size) {
+    const Int start = cursor - size / 2;
+    if (start < 0) {
+        return {0, size + start, -Z * start, cursor};
+    }
+    return {start, size, 0, size / 2};
+}
+
+// How many pixels a source ending at End reaches past the desktop's right (or bottom) edge,
+// whose position may carry a fraction; halves round to even.
+Int Beyond(Int end, double edge) {
+    return Rounding::RoundToInt32(static_cast<double>(end) - edge);
+}
+
 // False when the destination is smaller than one cell.
 bool LayOut(ZoomLayout& L, Int Z, Int destW, Int destH, bool fullPixelsOnly, bool centered, Int cursorX,
             Int cursorY, const QRectF& desktop) {
@@ -101,25 +122,21 @@ bool LayOut(ZoomLayout& L, Int Z, Int destW, Int destH, bool fullPixelsOnly, boo
     L.fullH = Z * L.sh;
 
     if (centered) {
-        L.sx = cursorX - L.sw / 2;
-        if (L.sx < 0) {
-            L.offX = -Z * L.sx;
-            L.sw += L.sx;
-            L.sx = 0;
+        const CentredAxis x = Centre(Z, cursorX, L.sw);
+        const CentredAxis y = Centre(Z, cursorY, L.sh);
+        L.sx = x.start;
+        L.sw = x.size;
+        L.offX = x.offset;
+        L.column = x.cell;
+        L.sy = y.start;
+        L.sh = y.size;
+        L.offY = y.offset;
+        L.row = y.cell;
+        if (L.offX > 0) {
             L.margins[0] = {0, 0, L.offX, L.fullH};
-            L.column = cursorX;
-        } else {
-            L.column = L.sw / 2;
         }
-        L.sy = cursorY - L.sh / 2;
-        if (L.sy < 0) {
-            L.offY = -Z * L.sy;
-            L.sh += L.sy;
-            L.sy = 0;
+        if (L.offY > 0) {
             L.margins[1] = {0, 0, L.fullW, L.offY};
-            L.row = cursorY;
-        } else {
-            L.row = L.sh / 2;
         }
     } else {
         L.sx = cursorX;
@@ -128,12 +145,12 @@ bool LayOut(ZoomLayout& L, Int Z, Int destW, Int destH, bool fullPixelsOnly, boo
 
     // The right and bottom margins follow the image, so that with margins at both sides
     // (a source wider than the desktop) the view stays in one piece.
-    const Int overX = Rounding::RoundToInt32(static_cast<double>(L.sx + L.sw) - desktop.width());
+    const Int overX = Beyond(L.sx + L.sw, desktop.width());
     if (overX > 0) {
         L.sw -= overX;
         L.margins[2] = {L.offX + Z * L.sw, 0, Z * overX, L.fullH};
     }
-    const Int overY = Rounding::RoundToInt32(static_cast<double>(L.sy + L.sh) - desktop.height());
+    const Int overY = Beyond(L.sy + L.sh, desktop.height());
     if (overY > 0) {
         L.sh -= overY;
         L.margins[3] = {0, L.offY + Z * L.sh, L.fullW, Z * overY};

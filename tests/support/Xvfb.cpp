@@ -74,6 +74,9 @@ std::string Xvfb::StartForQt() {
     } else {
         qputenv("DISPLAY", QByteArray::fromStdString(display));
         qputenv("QT_QPA_PLATFORM", "xcb");
+        // The private X session has no session bus, and must not reach the user's: Qt's
+        // accessibility would otherwise look for one there (and libdbus leaks on the way).
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
     }
     return error;
 }

@@ -19,9 +19,9 @@ public:
     // saying why there is none.
     std::string Start(std::string& Error);
 
-    // Starts the server and points Qt at it (DISPLAY, QT_QPA_PLATFORM=xcb); without one, Qt is
-    // pointed at the offscreen platform. Call before the QApplication is made. The error, or
-    // an empty string.
+    // Starts the server and points Qt at it (DISPLAY, QT_QPA_PLATFORM=xcb, no D-Bus session);
+    // without one, Qt is pointed at the offscreen platform. Call before the QApplication is made. The error,
+    // or an empty string.
     std::string StartForQt();
 
 private:

@@ -14,6 +14,13 @@
 
 namespace {
 
+// Names a table's test after its row.
+struct ByName {
+    template <class Row> std::string operator()(const testing::TestParamInfo<Row>& info) const {
+        return info.param.name;
+    }
+};
+
 // A desktop whose every pixel tells where it is: red and green hold x, green and blue hold y.
 QImage NumberedPixels(QSize size) {
     QImage image(size, QImage::Format_ARGB32);
@@ -243,10 +250,7 @@ TEST_P(ZoomGeometry, DrawsEachScreenPixelAsOneCellAndTheRestAsMargin) {
     EXPECT_EQ(wrong, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(CZoom, ZoomGeometry, testing::ValuesIn(kZoomCases),
-                         [](const testing::TestParamInfo<ZoomCase>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(CZoom, ZoomGeometry, testing::ValuesIn(kZoomCases), ByName());
 
 // A 1280 x 1024 numbered screen with the cursor in its middle.
 class CZoomTest : public testing::Test {
@@ -306,9 +310,7 @@ INSTANTIATE_TEST_SUITE_P(CZoom, RejectedZoomFactor,
                          testing::Values(FactorCase{"Zero", 0}, FactorCase{"OneAboveTheMaximum", 33},
                                          FactorCase{"Negative", -1}, FactorCase{"Int32Min", INT_MIN},
                                          FactorCase{"Int32Max", INT_MAX}),
-                         [](const testing::TestParamInfo<FactorCase>& info) {
-                             return std::string(info.param.name);
-                         });
+                         ByName());
 
 struct TinyDestination {
     const char* name;
@@ -338,12 +340,13 @@ TEST_P(DestinationSmallerThanOneCell, DrawsNothingButReadsTheCursorAndItsColour)
     EXPECT_EQ(zoom.ScaledLastCursorPosY(), 48);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    CZoom, DestinationSmallerThanOneCell,
-    testing::Values(TinyDestination{"NarrowerThanOneCell", 5, 100},
-                    TinyDestination{"LowerThanOneCell", 100, 5}, TinyDestination{"Empty", 0, 0},
-                    TinyDestination{"NegativeWidth", -12, 100}, TinyDestination{"NegativeSize", -100, -100}),
-    [](const testing::TestParamInfo<TinyDestination>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(CZoom, DestinationSmallerThanOneCell,
+                         testing::Values(TinyDestination{"NarrowerThanOneCell", 5, 100},
+                                         TinyDestination{"LowerThanOneCell", 100, 5},
+                                         TinyDestination{"Empty", 0, 0},
+                                         TinyDestination{"NegativeWidth", -12, 100},
+                                         TinyDestination{"NegativeSize", -100, -100}),
+                         ByName());
 
 TEST_F(CZoomTest, ReadsTheScreenOnceForTheViewAndTheCursorPixel) {
     zoom.SetZoomFactor(6);
@@ -522,8 +525,6 @@ INSTANTIATE_TEST_SUITE_P(CZoom, MouseOverWindow,
                                          OverWindowCase{"RowBelowIt", {120, 240}, false},
                                          OverWindowCase{"ColumnLeftOfIt", {99, 220}, false},
                                          OverWindowCase{"RowAboveIt", {120, 199}, false}),
-                         [](const testing::TestParamInfo<OverWindowCase>& info) {
-                             return std::string(info.param.name);
-                         });
+                         ByName());
 
 } // namespace
