@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Named colours and the colour notation writers. Tables and files come as two parallel,
@@ -47,8 +48,17 @@ std::int32_t GetUserDefinedColors(const std::string& FilePath, const std::string
 
 // The whole file decoded to UTF-8 (from UTF-8 where the bytes are valid UTF-8, otherwise from
 // Windows-1252), or "" when it cannot be read. A missing file is created empty where the
-// folder allows it. Directories, FIFOs, devices and files over 64 MiB read as "".
+// folder allows it. Directories, FIFOs, devices and files over 64 MiB read as "". A file that
+// can be read but not written is read all the same.
 std::string ReadTextFile(const std::string& FilePath);
+
+// The two steps of the above that need no file system, for callers that hold the text already.
+// DecodeTextFile: the file's bytes as UTF-8, a leading UTF-8 byte order mark dropped.
+// ParseUserDefinedColors: GetUserDefinedColors on the decoded text of a file; "" gives 0 and
+// leaves the arrays as they are, a void text gives 0 and empties them.
+std::string DecodeTextFile(std::string Bytes);
+std::int32_t ParseUserDefinedColors(std::string_view Text, const std::string& Prefix, NameList& Names,
+                                    ValueList& Values);
 
 // --- Notation writers -------------------------------------------------------------------------
 
@@ -70,12 +80,15 @@ std::string AlignRight(const std::string& Text, std::int32_t Width);
 // --- Notation readers -------------------------------------------------------------------------
 
 // Text as a 32-bit integer: decimal (a fraction rounded half to even) or "&H" and hexadecimal
-// digits; 0 when it cannot be read or is out of range.
+// digits (&HFFFFFFFF is -1). The whole text must be the number, spaces around it allowed; 0
+// when it is not ("12abc", "", "1 2"), or is out of range.
 std::int32_t ParseLong(const std::string& Text);
 
 // The colour of the edited RGB line NewText against the line OldText shown before: the first
-// altered notation wins, in the order hexadecimal, web, decimal. -1 when either line does not
-// split or the decimal components are out of 0..255.
+// altered notation wins, in the order hexadecimal, web, decimal. An altered hexadecimal part is
+// returned as typed, without a range check (&H80000005 is a system colour). -1 when either line
+// does not split, the hexadecimal part exceeds 32 bits or a decimal component lies outside
+// 0..255. Numbers are read tolerantly (see common/NumberReader.h).
 std::int32_t ParseRGBText(const std::string& NewText, const std::string& OldText);
 
 } // namespace modNamedColors
