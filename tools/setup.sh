@@ -4,7 +4,7 @@ set -euo pipefail
 
 build_packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev fonts-dejavu-core)
 run_packages=(xvfb xauth imagemagick)
-test_packages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth imagemagick locales)
+test_packages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth imagemagick locales clang libclang-rt-14-dev)
 
 case "${1:-}" in
 run) wanted=("${build_packages[@]}" "${run_packages[@]}") ;;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Tintrix twice (optimised, and with the address and
-# undefined-behaviour sanitizers) and runs every test in both. Needs no display.
+# undefined-behaviour sanitizers) and runs every test in both, with a short run of the fuzz
+# targets (clang's libFuzzer) in between. Needs no display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/setup.sh test
@@ -11,6 +12,11 @@ export QT_QPA_PLATFORM=offscreen
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build/release -j"$jobs"
 ctest --test-dir build/release --output-on-failure -j"$jobs"
+
+cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DTINTRIX_FUZZ=ON \
+    -DTINTRIX_BUILD_TESTS=OFF -DTINTRIX_BUILD_BENCHMARKS=OFF
+cmake --build build/fuzz -j"$jobs" --target tintrix_fuzzers
+tools/fuzz.sh 30 build/fuzz
 
 cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINTRIX_SANITIZE=ON -DTINTRIX_BUILD_BENCHMARKS=OFF
 cmake --build build/sanitize -j"$jobs"
