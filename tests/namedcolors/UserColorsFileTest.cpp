@@ -39,6 +39,11 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         FileCase{"OneEntry", "Corporate blue &HA05000", {"USER_Corporate blue"}, {0xA05000}},
         FileCase{"SeaExample", "Sea &HAA8800\r\n", {"USER_Sea"}, {0xAA8800}},
+        FileCase{"ReadmeExample",
+                 "; my palette: lines without the color marker are comments\r\nCorporate blue &HA05000\r\n"
+                 "Sea &HAA8800\r\n",
+                 {"USER_Corporate blue", "USER_Sea"},
+                 {0xA05000, 0xAA8800}},
         FileCase{"FinalLineEndIgnored", "A &H000001\r\nB &H000002\r\n", {"USER_A", "USER_B"}, {1, 2}},
         FileCase{"FileOrderAndDuplicatesKept",
                  "Z &H0000FF\r\nA &H0000FF\r\nZ &H00FF00",
