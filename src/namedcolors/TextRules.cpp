@@ -128,7 +128,7 @@ bool SplitArguments(std::string_view Text, std::string_view Word, std::string (&
         piece.clear();
     }
     std::size_t piece = 0;
-    for (std::size_t i = 0; i < Text.size();) {
+    for (std::size_t i = 0; i < Text.size() && piece < 3;) {
         // Matching Word on the original text, left to right and without overlap, removes it
         // exactly as a first pass would, before the parentheses go.
         if (!Word.empty() && Text[i] == Word[0] && Text.compare(i, Word.size(), Word) == 0) {
@@ -136,16 +136,16 @@ bool SplitArguments(std::string_view Text, std::string_view Word, std::string (&
             continue;
         }
         const char c = Text[i++];
-        if (c == '(' || c == ')') {
-            continue;
-        }
-        if (c != ',') {
+        if (c == ',') {
+            ++piece;
+        } else if (c != '(' && c != ')') {
             Pieces[piece] += c;
-        } else if (++piece == 3) {
-            return false;
         }
     }
     if (piece != 2) {
+        for (std::string& p : Pieces) {
+            p.clear();
+        }
         return false;
     }
     for (std::string& p : Pieces) {
