@@ -12,6 +12,15 @@ namespace {
 constexpr int kSlices = 8;
 constexpr int kBluesPerSlice = 256 / kSlices;
 
+// The optimised build checks every colour. Under the address sanitizer, which looks for memory
+// faults rather than wrong values, every 7th colour (a step prime to 256, so every value of
+// every byte still occurs) keeps the run short.
+#ifdef __SANITIZE_ADDRESS__
+constexpr OLE_COLOR kStep = 7;
+#else
+constexpr OLE_COLOR kStep = 1;
+#endif
+
 class NotationCube : public testing::TestWithParam<int> {};
 
 TEST_P(NotationCube, EveryRGBLineReadsBackAsItsColour) {
@@ -19,7 +28,7 @@ TEST_P(NotationCube, EveryRGBLineReadsBackAsItsColour) {
     const OLE_COLOR end = (GetParam() + 1) * kBluesPerSlice << 16;
     int failures = 0;
     OLE_COLOR firstFailure = -1;
-    for (OLE_COLOR c = first; c < end; ++c) {
+    for (OLE_COLOR c = first; c < end; c += kStep) {
         const std::string line = FormatRGBText(c);
         if (ParseRGBText(line, line) != c && failures++ == 0) {
             firstFailure = c;
