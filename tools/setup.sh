@@ -2,7 +2,7 @@
 # Installs the Debian packages Tintrix needs that are missing. Usage: tools/setup.sh run|test
 set -euo pipefail
 
-build_packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev fonts-dejavu-core)
+build_packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev fonts-dejavu-core fonts-dejavu-extra)
 run_packages=(xvfb xauth imagemagick)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth imagemagick locales clang libclang-rt-14-dev)
 

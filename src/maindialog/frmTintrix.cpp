@@ -1,0 +1,895 @@
+#include "frmTintrix.h"
+
+#include "colormodels/SystemColors.h"
+#include "common/NumberReader.h"
+#include "common/Rounding.h"
+#include "namedcolors/modNamedColors.h"
+#include "namedcolors/modTintrix.h"
+#include "platform/Clipboard.h"
+#include "platform/MessageBox.h"
+#include "platform/PictureBox.h"
+#include "platform/QtColor.h"
+#include "platform/ScreenMetrics.h"
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextCursor>
+#include <QTimer>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+// ----- The layout as designed, in twips, in tab order -------------------------------------------
+
+enum class Kind {
+    DropDownList,
+    Button,
+    ToggleButton,
+    CheckBox,
+    TextBox,
+    OutputBox,
+    ScratchPad,
+    Label,
+    Picture,
+    ListBox
+};
+enum class Font { Dialog, Trebuchet9, Trebuchet78Bold, Trebuchet78, Mono78Bold };
+enum Flags : unsigned { None = 0, Border = 1, Centred = 2, Checked = 4, Hidden = 8 };
+
+constexpr OLE_COLOR kDefault = -1; // the style's own colour
+constexpr OLE_COLOR kDarkBlue = 0x00C00000;
+constexpr OLE_COLOR kGrey = 0x00808080;
+constexpr OLE_COLOR kLightOrange = 0x00C0E0FF;
+constexpr OLE_COLOR kWindowBackground = OleColor::SystemColor(5);
+constexpr OLE_COLOR kWindowText = OleColor::SystemColor(8);
+constexpr OLE_COLOR kButtonFace = OleColor::SystemColor(15);
+
+struct ControlRow {
+    const char* name;
+    Kind kind;
+    int left, top, width, height;
+    const char* caption;
+    Font font;
+    OLE_COLOR fore, back;
+    unsigned flags;
+    const char* toolTip;
+};
+
+// clang-format off
+constexpr ControlRow kControls[] = {
+    {"cboSelect", Kind::DropDownList, 60, 60, 3072, 336, "", Font::Trebuchet9, kDarkBlue, kDefault, None,
+     "Select a predefined base color"},
+    {"cmdSelect", Kind::Button, 3660, 2160, 1200, 312, "RGB selector", Font::Trebuchet78Bold, kDefault, kDefault, None,
+     "Select a base color using the systems color dialog"},
+    {"cmdSelectSpecial", Kind::Button, 2400, 2160, 1200, 312, "HSV selector", Font::Trebuchet78Bold, kDefault, kDefault, None,
+     "Select a base color using the HSV Tintrix dialog"},
+    {"cmdCopy", Kind::Button, 4920, 2160, 840, 312, "&Copy", Font::Trebuchet78Bold, kDefault, kDefault, None,
+     "Copies current base color, dim color and contrast color values to clipboard and to scratch pad (if shown)"},
+    {"chkPick", Kind::ToggleButton, 5820, 2160, 840, 312, "P&ick!", Font::Trebuchet78Bold, kDefault, kDefault, None,
+     "Starts base color picking from cursor pos. <P> stops, <Esc> cancels. Move cursor by cursor keys, use <Ctl> or <Shift> for speed."},
+    {"cmdSetFromRGB", Kind::Button, 2400, 480, 720, 312, "Set &RGB", Font::Trebuchet78Bold, kDefault, kDefault, None,
+     "Set base color from RGB value value entered at the right"},
+    {"txtBaseColorRGB", Kind::TextBox, 3180, 480, 3468, 288, "", Font::Mono78Bold, kDarkBlue, kDefault, None,
+     "Enter base color value in RGB notation. The first found altered value is taken."},
+    {"cmdSetFromHSB", Kind::Button, 2400, 840, 720, 312, "Set &HSV", Font::Trebuchet78Bold, kDefault, kDefault, None,
+     "Set base color from HSV value entered at the right"},
+    {"txtBaseColorHSV", Kind::TextBox, 3180, 840, 3468, 288, "", Font::Mono78Bold, kDarkBlue, kDefault, None,
+     "Enter base color value in HSV notation"},
+    {"cmdDim", Kind::Button, 2400, 1200, 720, 312, "&Dim it", Font::Trebuchet78Bold, kDefault, kDefault, None,
+     "Set dimmed and contrast color"},
+    {"txtDimFactor", Kind::TextBox, 3180, 1200, 600, 288, "", Font::Mono78Bold, kDarkBlue, kDefault, None,
+     "Enter a dim factor (-0.5 .. +0.5). Negative values darken, positive values lighten. Hit enter to apply."},
+    {"chkITU", Kind::CheckBox, 4920, 1560, 1752, 252, "ITU grey values", Font::Trebuchet78Bold, kDarkBlue, kDefault, None,
+     "If checked, ITU is used for calculating the grey value, otherwise CIE standard (recommended) is used."},
+    {"chkHSVImmediate", Kind::CheckBox, 2400, 1860, 2412, 252, "HSV immediate selection", Font::Trebuchet78Bold, kDefault, kDefault, Checked,
+     "If checked, a color selected in the HSV selector is immediately transferred."},
+    {"lblCol(0)", Kind::Label, 6720, 480, 2256, 1248, "", Font::Dialog, kWindowText, kWindowBackground, Border,
+     "Base color"},
+    {"lblCol(1)", Kind::Label, 6720, 1800, 2256, 1932, "This is a test", Font::Dialog, kWindowText, kWindowBackground, Border | Centred,
+     "Base color"},
+    {"txtDimmedColorValue", Kind::OutputBox, 60, 3060, 6600, 360, "", Font::Mono78Bold, kGrey, kLightOrange, None,
+     "Dimmed color"},
+    {"lblCol(2)", Kind::Label, 6996, 2100, 1728, 600, "", Font::Dialog, kWindowText, kWindowBackground, Border | Centred,
+     "Background in dimmed color, text in base color"},
+    {"picZoom", Kind::Picture, 4860, 0, 372, 372, "", Font::Dialog, kDefault, kDefault, Hidden,
+     ""},
+    {"lblCol(3)", Kind::Label, 6996, 3060, 1728, 600, "", Font::Dialog, kWindowText, kWindowBackground, Border | Centred,
+     "Background in contrast color, text in base color"},
+    {"txtContrastColorValue", Kind::OutputBox, 60, 3420, 6600, 360, "", Font::Mono78Bold, kGrey, kLightOrange, None,
+     "Contrast color"},
+    {"txtOut", Kind::ScratchPad, 60, 3780, 8916, 1476, "", Font::Mono78Bold, kDefault, kDefault, None,
+     "Scratch pad. Double click to clear."},
+    {"txtBaseColorValue", Kind::OutputBox, 60, 2700, 6600, 360, "", Font::Mono78Bold, kGrey, kLightOrange, None,
+     "Base color"},
+    {"lblSelect", Kind::Label, 3180, 120, 864, 180, "lblSelect", Font::Mono78Bold, kGrey, kDefault, None,
+     "Shows the predefined color's  value"},
+    {"lblCol(4)", Kind::Label, 6996, 1860, 1728, 252, "", Font::Dialog, kWindowText, kWindowBackground, Border | Centred,
+     "Dimmed over base color: text in dimmed color, background in base color"},
+    {"lblCol(5)", Kind::Label, 6996, 2820, 1728, 252, "", Font::Dialog, kWindowText, kWindowBackground, Border | Centred,
+     "Contrast over base color: text in contrast color, background in base color"},
+    {"lstEquivalent", Kind::ListBox, 60, 480, 2292, 1968, "", Font::Trebuchet78, kDefault, kButtonFace, None,
+     "List of equivalent predefined colors"},
+    {"cboContrastColorMode", Kind::DropDownList, 4920, 1200, 1752, 312, "", Font::Trebuchet78Bold, kDarkBlue, kDefault, None,
+     "Select a method for calculating the contrast color"},
+    {"txtMask", Kind::TextBox, 3840, 1200, 960, 288, "&HFFFFFF", Font::Mono78Bold, kDarkBlue, kDefault, None,
+     "Enter a hexadecimal mask for the contrast methods. Hit enter to apply."},
+    {"chkScratchPad", Kind::CheckBox, 4920, 1860, 1752, 252, "Show scratch pad", Font::Trebuchet78Bold, kDefault, kDefault, Checked,
+     "If checked, the dialog is extended and the scratch pad is shown."},
+};
+// clang-format on
+
+// The client area as designed, scratch pad included.
+constexpr int kClientWidthTwips = 9012;
+constexpr int kClientHeightTwips = 5304;
+constexpr int kTimerIntervalMs = 10;
+constexpr int kMaskMaxLength = 8;
+constexpr int kScratchPadGap = 5; // pixels between the pad and the dialog's bottom edge
+
+// The contrast methods in list order; each entry's item data is its method number.
+constexpr std::pair<const char*, modColorModels::ContrastMethod> kContrastMethods[] = {
+    {"ShiftHue", modColorModels::ShiftHue},       {"XorWithMask", modColorModels::XorWithMask},
+    {"AndWithMask", modColorModels::AndWithMask}, {"CopyMask", modColorModels::CopyMask},
+    {"Negate", modColorModels::Negate},           {"BlackAndWhite", modColorModels::BlackAndWhite},
+};
+
+constexpr std::int32_t kBlackAndWhiteThreshold = 128;
+constexpr float kDimFactorLimit = 0.5f;
+constexpr int kDimFactorDecimals = 5;
+const char* const kDefaultPrefix = "USER_";
+const char* const kCaption = "Tintrix";
+
+QFont FontOf(Font font) {
+    const auto make = [](const char* family, double points, bool bold) {
+        QFont f(QString::fromLatin1(family));
+        f.setStyleHint(QString::fromLatin1(family).contains("Mono") ? QFont::TypeWriter : QFont::SansSerif);
+        f.setPointSizeF(points);
+        f.setWeight(bold ? QFont::Bold : QFont::Normal);
+        return f;
+    };
+    switch (font) {
+    case Font::Trebuchet9:
+        return make("Trebuchet MS", 9.0, false);
+    case Font::Trebuchet78Bold:
+        return make("Trebuchet MS", 7.8, true);
+    case Font::Trebuchet78:
+        return make("Trebuchet MS", 7.8, false);
+    case Font::Mono78Bold:
+        return make("DejaVu Sans Mono", 7.8, true);
+    case Font::Dialog:
+        break;
+    }
+    return make("DejaVu Sans Mono", 9.0, false);
+}
+
+QString FromCore(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+std::string ToCore(const QString& text) {
+    return text.toStdString();
+}
+
+// ----- Colours on widgets ------------------------------------------------------------------------
+
+// Foreground colours are set for the active and inactive states only, so that a disabled
+// control still greys its text; backgrounds for every state, so that EnableInputs decides them.
+void SetForeColor(QWidget* widget, OLE_COLOR color) {
+    QPalette palette = widget->palette();
+    const QColor c = QtColor::ToQColor(color);
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        if (qobject_cast<QLabel*>(widget) || qobject_cast<QCheckBox*>(widget)) {
+            palette.setColor(group, QPalette::WindowText, c);
+        } else if (qobject_cast<QPushButton*>(widget)) {
+            palette.setColor(group, QPalette::ButtonText, c);
+        } else {
+            palette.setColor(group, QPalette::Text, c);
+            palette.setColor(group, QPalette::ButtonText, c); // a drop-down list draws as a button
+        }
+    }
+    widget->setPalette(palette);
+}
+
+void SetBackColor(QWidget* widget, OLE_COLOR color) {
+    QPalette palette = widget->palette();
+    const QColor c = QtColor::ToQColor(color);
+    if (qobject_cast<QLabel*>(widget)) {
+        palette.setColor(QPalette::Window, c);
+        widget->setAutoFillBackground(true);
+    } else {
+        palette.setColor(QPalette::Base, c);
+        if (qobject_cast<QComboBox*>(widget)) {
+            palette.setColor(QPalette::Button, c);
+        }
+    }
+    widget->setPalette(palette);
+}
+
+QWidget* CreateControl(const ControlRow& row, QWidget* parent) {
+    switch (row.kind) {
+    case Kind::DropDownList: {
+        auto* combo = new QComboBox(parent);
+        combo->setEditable(false);
+        // The list may hold many thousands of entries: never measure them all for a size hint.
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        if (auto* view = qobject_cast<QListView*>(combo->view())) {
+            view->setUniformItemSizes(true);
+        }
+        return combo;
+    }
+    case Kind::Button:
+    case Kind::ToggleButton: {
+        auto* button = new QPushButton(QString::fromUtf8(row.caption), parent);
+        button->setCheckable(row.kind == Kind::ToggleButton);
+        return button;
+    }
+    case Kind::CheckBox: {
+        auto* check = new QCheckBox(QString::fromUtf8(row.caption), parent);
+        check->setChecked((row.flags & Checked) != 0);
+        return check;
+    }
+    case Kind::TextBox:
+        return new QLineEdit(QString::fromUtf8(row.caption), parent);
+    case Kind::OutputBox: {
+        // The dialog only writes these; the user may still select and copy from them.
+        auto* box = new QLineEdit(parent);
+        box->setReadOnly(true);
+        return box;
+    }
+    case Kind::ScratchPad: {
+        auto* pad = new QPlainTextEdit(parent);
+        pad->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        pad->setTabChangesFocus(true);
+        return pad;
+    }
+    case Kind::Label: {
+        auto* label = new QLabel(QString::fromUtf8(row.caption), parent);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment((row.flags & Centred) ? Qt::AlignHCenter | Qt::AlignTop
+                                                  : Qt::AlignLeft | Qt::AlignTop);
+        if (row.flags & Border) {
+            label->setFrameStyle(QFrame::Box | QFrame::Plain);
+            label->setLineWidth(1);
+        }
+        return label;
+    }
+    case Kind::Picture:
+        return new PictureBox(parent);
+    case Kind::ListBox: {
+        auto* list = new QListWidget(parent);
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        list->setUniformItemSizes(true);
+        return list;
+    }
+    }
+    return nullptr;
+}
+
+// The character code a key press types, as a text box's key filter sees it: Enter 13,
+// Backspace 8, Ctrl with a letter its control code (Ctrl+C 3, Ctrl+V 22, Ctrl+X 24), the other
+// clipboard shortcuts the code of their Ctrl form. nullopt for keys that type nothing (arrows,
+// Delete, Home, End, Tab, function keys), which the box handles as usual.
+std::optional<int> TypedCharacter(const QKeyEvent& event) {
+    if (event.matches(QKeySequence::Copy)) {
+        return 3;
+    }
+    if (event.matches(QKeySequence::Paste)) {
+        return 22;
+    }
+    if (event.matches(QKeySequence::Cut)) {
+        return 24;
+    }
+    switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+        return std::nullopt;
+    default:
+        break;
+    }
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    if (modifiers == Qt::ControlModifier && event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z) {
+        return event.key() - Qt::Key_A + 1;
+    }
+    const QString text = event.text();
+    if (text.isEmpty()) {
+        return std::nullopt;
+    }
+    if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        return 0; // a shortcut that no control took: it types nothing
+    }
+    return text.at(0).unicode();
+}
+
+QString GreyText(std::int32_t grey) {
+    return FromCore(modNamedColors::AlignRight(std::to_string(grey), 3));
+}
+
+// "0.0####": at least one and at most five decimals, always with a point, no "-" on a zero.
+QString FormatDimFactor(float factor) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*f", kDimFactorDecimals, static_cast<double>(factor));
+    std::string text(buffer);
+    std::replace(text.begin(), text.end(), ',', '.');
+    while (text.size() > 1 && text.back() == '0' && text[text.size() - 2] != '.') {
+        text.pop_back();
+    }
+    if (text == "-0.0") {
+        text = "0.0";
+    }
+    return FromCore(text);
+}
+
+} // namespace
+
+// ----- Construction ------------------------------------------------------------------------------
+
+frmTintrix::frmTintrix(const Platform::Services& services, QWidget* parent)
+    : QDialog(parent), mServices(services) {
+    setWindowTitle(QString::fromLatin1(kCaption));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    // Trebuchet MS is rarely installed off Windows; a condensed sans keeps its captions in their boxes.
+    QFont::insertSubstitution(QStringLiteral("Trebuchet MS"), QStringLiteral("DejaVu Sans Condensed"));
+    setFont(FontOf(Font::Dialog));
+    CreateControls();
+    setFixedSize(PixelsX(kClientWidthTwips), PixelsY(kClientHeightTwips));
+
+    connect(cboSelect, &QComboBox::currentIndexChanged, this, &frmTintrix::cboSelect_Click);
+    connect(lstEquivalent, &QListWidget::itemSelectionChanged, this, &frmTintrix::lstEquivalent_Click);
+    connect(cboContrastColorMode, &QComboBox::currentIndexChanged, this,
+            &frmTintrix::cboContrastColorMode_Click);
+    connect(chkITU, &QCheckBox::toggled, this, &frmTintrix::chkITU_Click);
+    connect(chkScratchPad, &QCheckBox::toggled, this, &frmTintrix::chkScratchPad_Click);
+    connect(cmdSetFromRGB, &QPushButton::clicked, this, [this] { SetBaseColorFromRGB(); });
+    connect(cmdSetFromHSB, &QPushButton::clicked, this, &frmTintrix::SetBaseColorFromHSV);
+    connect(cmdDim, &QPushButton::clicked, this, &frmTintrix::UpdateDerivedColors);
+    connect(cmdCopy, &QPushButton::clicked, this, &frmTintrix::cmdCopy_Click);
+}
+
+frmTintrix::~frmTintrix() = default;
+
+int frmTintrix::PixelsX(int twips) const {
+    return Rounding::RoundToInt32(twips / mServices.metrics->TwipsPerPixelX());
+}
+
+int frmTintrix::PixelsY(int twips) const {
+    return Rounding::RoundToInt32(twips / mServices.metrics->TwipsPerPixelY());
+}
+
+template <typename Control> Control* frmTintrix::ControlNamed(const char* name) const {
+    return findChild<Control*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+}
+
+void frmTintrix::CreateControls() {
+    QWidget* previous = nullptr;
+    for (const ControlRow& row : kControls) {
+        QWidget* control = CreateControl(row, this);
+        control->setObjectName(QString::fromLatin1(row.name));
+        control->setGeometry(PixelsX(row.left), PixelsY(row.top), PixelsX(row.width), PixelsY(row.height));
+        if (row.font != Font::Dialog) {
+            control->setFont(FontOf(row.font));
+        }
+        if (row.fore != kDefault) {
+            SetForeColor(control, row.fore);
+        }
+        if (row.back != kDefault) {
+            SetBackColor(control, row.back);
+        }
+        control->setToolTip(QString::fromUtf8(row.toolTip));
+        control->setVisible((row.flags & Hidden) == 0);
+        if (auto* button = qobject_cast<QPushButton*>(control)) {
+            button->setAutoDefault(false); // no button is pressed by Enter in another control
+        }
+        if (previous != nullptr) {
+            QWidget::setTabOrder(previous, control);
+        }
+        previous = control;
+    }
+
+    cboSelect = ControlNamed<QComboBox>("cboSelect");
+    cmdSelect = ControlNamed<QPushButton>("cmdSelect");
+    cmdSelectSpecial = ControlNamed<QPushButton>("cmdSelectSpecial");
+    cmdCopy = ControlNamed<QPushButton>("cmdCopy");
+    chkPick = ControlNamed<QPushButton>("chkPick");
+    cmdSetFromRGB = ControlNamed<QPushButton>("cmdSetFromRGB");
+    txtBaseColorRGB = ControlNamed<QLineEdit>("txtBaseColorRGB");
+    cmdSetFromHSB = ControlNamed<QPushButton>("cmdSetFromHSB");
+    txtBaseColorHSV = ControlNamed<QLineEdit>("txtBaseColorHSV");
+    cmdDim = ControlNamed<QPushButton>("cmdDim");
+    txtDimFactor = ControlNamed<QLineEdit>("txtDimFactor");
+    chkITU = ControlNamed<QCheckBox>("chkITU");
+    chkHSVImmediate = ControlNamed<QCheckBox>("chkHSVImmediate");
+    for (std::size_t i = 0; i < lblCol.size(); ++i) {
+        lblCol[i] = findChild<QLabel*>(QString("lblCol(%1)").arg(i), Qt::FindDirectChildrenOnly);
+    }
+    txtDimmedColorValue = ControlNamed<QLineEdit>("txtDimmedColorValue");
+    picZoom = ControlNamed<PictureBox>("picZoom");
+    txtContrastColorValue = ControlNamed<QLineEdit>("txtContrastColorValue");
+    txtOut = ControlNamed<QPlainTextEdit>("txtOut");
+    txtBaseColorValue = ControlNamed<QLineEdit>("txtBaseColorValue");
+    lblSelect = ControlNamed<QLabel>("lblSelect");
+    lstEquivalent = ControlNamed<QListWidget>("lstEquivalent");
+    cboContrastColorMode = ControlNamed<QComboBox>("cboContrastColorMode");
+    txtMask = ControlNamed<QLineEdit>("txtMask");
+    chkScratchPad = ControlNamed<QCheckBox>("chkScratchPad");
+
+    txtMask->setMaxLength(kMaskMaxLength);
+    lblSelect->setMinimumWidth(lblSelect->width());
+    // The samples lie on the backdrop lblCol(1), the magnifier over the swatch lblCol(0).
+    lblCol[1]->lower();
+    picZoom->raise();
+
+    mPredefinedColorModel = new PredefinedColorModel(mPredefinedColors, this);
+    cboSelect->setModel(mPredefinedColorModel);
+
+    Timer = new QTimer(this);
+    Timer->setObjectName(QStringLiteral("Timer"));
+    Timer->setInterval(kTimerIntervalMs);
+
+    // Key preview: the dialog sees every key before the control that has the focus.
+    for (QWidget* child : findChildren<QWidget*>()) {
+        child->installEventFilter(this);
+    }
+}
+
+// ----- Contract ----------------------------------------------------------------------------------
+
+bool frmTintrix::ShowDialog(OLE_COLOR Color, bool Modal, const QString& UserDefinedColorsFilePath,
+                            const QString& UserDefinedColorsPrefix, QWidget* Parent) {
+    if (Parent != parentWidget()) {
+        setParent(Parent, windowFlags());
+    }
+    InitDialog(Color, UserDefinedColorsFilePath, UserDefinedColorsPrefix);
+    if (Modal) {
+        exec();
+        return mCancelled;
+    }
+    show();
+    return false;
+}
+
+void frmTintrix::InitDialog(OLE_COLOR Color, const QString& FilePath, const QString& Prefix) {
+    const OLE_COLOR dialogBackground = QtColor::FromQColor(palette().color(QPalette::Window));
+    for (QWidget* box : std::initializer_list<QWidget*>{txtBaseColorValue, txtDimmedColorValue,
+                                                        txtContrastColorValue, txtOut}) {
+        SetBackColor(box, dialogBackground);
+    }
+    lblSelect->resize(lblSelect->width(), cboSelect->height());
+    txtDimFactor->setText(QStringLiteral("0.2"));
+
+    cboContrastColorMode->clear();
+    for (const auto& [name, method] : kContrastMethods) {
+        cboContrastColorMode->addItem(QString::fromLatin1(name), static_cast<int>(method));
+    }
+    SetListIndexQuietly(cboContrastColorMode, 0);
+
+    FillPredefinedColors(FilePath, Prefix);
+
+    if (mSampleText.isNull()) {
+        mSampleText = lblCol[1]->text();
+    }
+    lblCol[1]->clear();
+    lblCol[2]->setText("\n" + mSampleText);
+    lblCol[3]->setText("\n" + mSampleText);
+    lblCol[4]->setText(mSampleText);
+    lblCol[5]->setText(mSampleText);
+    for (std::size_t i = 2; i < lblCol.size(); ++i) {
+        lblCol[i]->setFrameStyle(QFrame::NoFrame);
+    }
+
+    SetBaseColor(Color);
+    chkScratchPad->setChecked(false);
+}
+
+void frmTintrix::SetListIndexQuietly(QComboBox* List, int Index) {
+    mListClickSuppressed = true;
+    List->setCurrentIndex(Index);
+    mListClickSuppressed = false;
+}
+
+// ----- Base colour and derived values ------------------------------------------------------------
+
+void frmTintrix::SetBaseColor(OLE_COLOR Color) {
+    SetBaseColorFromRGB(Color);
+    UpdateDerivedColors();
+}
+
+void frmTintrix::SetBaseColorFromRGB(std::optional<OLE_COLOR> Color) {
+    OLE_COLOR color = 0;
+    if (Color) {
+        color = *Color;
+    } else {
+        color = modNamedColors::ParseRGBText(ToCore(txtBaseColorRGB->text()), ToCore(mPreviousRGBText));
+        // A typed hexadecimal value is taken as it is; one that is neither a plain RGB value nor
+        // a known system colour would show as black without a word, so it is refused as well.
+        if (color == -1 || !SystemColors::OleTranslateColor(color)) {
+            mServices.messageBox->Warning(this, QString::fromLatin1(kCaption),
+                                          QStringLiteral("RGB conversion error"));
+            txtBaseColorRGB->setText(mPreviousRGBText);
+            return;
+        }
+    }
+    HSBValues hsv;
+    modColorModels::RGBToHSB(color, hsv);
+    ShowBaseColor(color, hsv);
+}
+
+void frmTintrix::SetBaseColorFromHSV() {
+    const HSBValues hsv = modTintrix::ParseHSVText(ToCore(txtBaseColorHSV->text()), ToCore(mPreviousHSVText));
+    if (hsv.Hue == -1) {
+        mServices.messageBox->Warning(this, QString::fromLatin1(kCaption),
+                                      QStringLiteral("HSV conversion error"));
+        txtBaseColorHSV->setText(mPreviousHSVText);
+        return;
+    }
+    ShowBaseColor(modColorModels::HSBToRGB(hsv), hsv);
+}
+
+void frmTintrix::ShowBaseColor(OLE_COLOR Color, const HSBValues& HSV) {
+    const bool useITU = chkITU->isChecked();
+    mBaseColor = Color;
+    mBaseColorGreyValue = modColorModels::GrayValueOfColor(Color, useITU);
+    const QString valueText = ColorValueText(Color);
+    txtBaseColorValue->setText(valueText + " G(" + GreyText(mBaseColorGreyValue) + ")");
+
+    mPreviousRGBText = FromCore(modNamedColors::FormatRGBText(Color));
+    txtBaseColorRGB->setText(mPreviousRGBText);
+    mPreviousHSVText = FromCore(modNamedColors::FormatHSVText(HSV));
+    txtBaseColorHSV->setText(mPreviousHSVText);
+
+    SetBackColor(lblCol[0], Color);
+    SetBackColor(lblCol[1], Color);
+    SetForeColor(lblCol[2], Color);
+    SetForeColor(lblCol[3], Color);
+    SetBackColor(lblCol[4], Color);
+    SetBackColor(lblCol[5], Color);
+
+    const int first = FindEquivalentColors(Color);
+    if (mListSelectionPending) {
+        mListSelectionPending = false;
+    } else {
+        SetListIndexQuietly(cboSelect, first);
+    }
+
+    if (cboSelect->currentIndex() < 0) {
+        lblSelect->clear();
+        mBaseColorName.clear();
+    } else {
+        lblSelect->setText(valueText);
+        mBaseColorName = SelectedColorName(false);
+    }
+    // The label grows to the right with its text, as high as the list beside it.
+    lblSelect->resize(std::max(lblSelect->minimumWidth(), lblSelect->sizeHint().width()),
+                      cboSelect->height());
+}
+
+void frmTintrix::UpdateDerivedColors() {
+    const bool useITU = chkITU->isChecked();
+    const std::int32_t mask = modNamedColors::ParseLong(ToCore(txtMask->text()));
+    txtMask->setText(FromCore(modNamedColors::FormatHex(mask, 6, true)));
+    const float factor = ReadDimFactor();
+
+    mDimmedColor = modColorModels::DimColor(mBaseColor, factor);
+    mDimmedColorGreyValue = modColorModels::GrayValueOfColor(mDimmedColor, useITU);
+    mContrastColor = ComputeContrastColor(mBaseColor, mask);
+    mContrastColorGreyValue = modColorModels::GrayValueOfColor(mContrastColor, useITU);
+
+    SetBackColor(lblCol[2], mDimmedColor);
+    SetForeColor(lblCol[4], mDimmedColor);
+    txtDimmedColorValue->setText(ColorValueText(mDimmedColor) + " G(" + GreyText(mDimmedColorGreyValue) +
+                                 ")");
+    SetBackColor(lblCol[3], mContrastColor);
+    SetForeColor(lblCol[5], mContrastColor);
+    txtContrastColorValue->setText(ColorValueText(mContrastColor) + " G(" +
+                                   GreyText(mContrastColorGreyValue) + ")");
+}
+
+OLE_COLOR frmTintrix::ComputeContrastColor(OLE_COLOR Color, std::int32_t Mask) const {
+    switch (cboContrastColorMode->currentData().toInt()) {
+    case modColorModels::XorWithMask:
+        return modColorModels::ContrastXorWithMask(Color, Mask);
+    case modColorModels::AndWithMask:
+        return modColorModels::ContrastAndWithMask(Color, Mask);
+    case modColorModels::CopyMask:
+        return modColorModels::ContrastCopyMask(Color, Mask);
+    case modColorModels::Negate:
+        return modColorModels::ContrastNegate(Color, Mask);
+    case modColorModels::BlackAndWhite:
+        return modColorModels::ContrastBlackAndWhite(Color, kBlackAndWhiteThreshold);
+    case modColorModels::ShiftHue:
+    default:
+        return modColorModels::ContrastShiftHue(Color, true);
+    }
+}
+
+float frmTintrix::ReadDimFactor() {
+    float factor = Rounding::ToSingle(NumberReader::ReadLeadingNumber(ToCore(txtDimFactor->text())).Value);
+    if (std::isnan(factor)) {
+        factor = 0.0f;
+    }
+    if (std::fabs(factor) > kDimFactorLimit) {
+        factor = std::copysign(kDimFactorLimit, factor);
+    }
+    txtDimFactor->setText(FormatDimFactor(factor));
+    return factor;
+}
+
+int frmTintrix::FindEquivalentColors(OLE_COLOR Color) {
+    const QSignalBlocker quiet(lstEquivalent);
+    lstEquivalent->clear();
+    const auto [begin, end] =
+        std::equal_range(mPositionsByValue.begin(), mPositionsByValue.end(), std::pair{Color, 0},
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (auto it = begin; it != end; ++it) {
+        auto* item = new QListWidgetItem(mPredefinedColors[static_cast<std::size_t>(it->second)].Text);
+        item->setData(Qt::UserRole, it->second);
+        lstEquivalent->addItem(item);
+    }
+    return begin == end ? -1 : begin->second;
+}
+
+QString frmTintrix::ColorValueText(OLE_COLOR Color) {
+    return FromCore(modNamedColors::FormatColorText(Color, HSBValues{}, 2));
+}
+
+QString frmTintrix::SelectedColorName(bool WithValue) const {
+    const int index = cboSelect->currentIndex();
+    if (index < 0) {
+        return {};
+    }
+    const PredefinedColor& entry = mPredefinedColors[static_cast<std::size_t>(index)];
+    // Only system entries carry their index in parentheses; a user's name may contain "(" too
+    // and is its name as it stands.
+    if (!OleColor::IsSystemColor(entry.TableValue)) {
+        return entry.Text;
+    }
+    QString name = entry.Text.left(entry.Text.indexOf('(')).trimmed();
+    if (WithValue) {
+        const OLE_COLOR value =
+            OleColor::SystemColor(static_cast<int>(OleColor::Bits(entry.TableValue) & 0xFFu));
+        name += " (" + FromCore(modNamedColors::FormatHex(value, 8, true)) + ")";
+    }
+    return name;
+}
+
+// ----- Input -------------------------------------------------------------------------------------
+
+bool frmTintrix::FilterKey(int& KeyAscii, bool AllowHex, bool AllowComma, bool AllowDot, bool AllowMinus) {
+    const int c = KeyAscii;
+    if (c >= '0' && c <= '9') {
+        return false;
+    }
+    if ((c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F') || c == '&' || c == 'H' || c == 'h' || c == '#') {
+        if (!AllowHex) {
+            KeyAscii = 0;
+        }
+        return false;
+    }
+    if (c == '.' || c == ',' || c == '-') {
+        if (!((c == '.' && AllowDot) || (c == ',' && AllowComma) || (c == '-' && AllowMinus))) {
+            KeyAscii = 0;
+        }
+        return false;
+    }
+    if (c == 8 || c == ' ') {
+        return false;
+    }
+    KeyAscii = 0;
+    return c == 13;
+}
+
+bool frmTintrix::FilterInputBoxKey(QObject* box, QKeyEvent& event) {
+    struct Rules {
+        QLineEdit* box;
+        bool hex, comma, dot, minus;
+    };
+    const Rules rules[] = {
+        {txtBaseColorRGB, true, true, false, false},
+        {txtBaseColorHSV, false, true, true, false},
+        {txtDimFactor, false, false, true, true},
+        {txtMask, true, false, false, false},
+    };
+    const auto rule =
+        std::find_if(std::begin(rules), std::end(rules), [box](const Rules& r) { return r.box == box; });
+    if (rule == std::end(rules)) {
+        return false;
+    }
+    const std::optional<int> typed = TypedCharacter(event);
+    if (!typed) {
+        return false;
+    }
+    int keyAscii = *typed;
+    if (FilterKey(keyAscii, rule->hex, rule->comma, rule->dot, rule->minus)) {
+        if (rule->box == txtBaseColorRGB) {
+            SetBaseColorFromRGB();
+        } else if (rule->box == txtBaseColorHSV) {
+            SetBaseColorFromHSV();
+        } else {
+            UpdateDerivedColors();
+        }
+    }
+    return keyAscii == 0;
+}
+
+bool frmTintrix::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        auto& key = static_cast<QKeyEvent&>(*event);
+        return Form_KeyDown(key) || FilterInputBoxKey(watched, key);
+    }
+    case QEvent::KeyRelease:
+        return Form_KeyUp(static_cast<QKeyEvent&>(*event));
+    case QEvent::MouseButtonDblClick:
+        if (watched == txtOut->viewport()) {
+            txtOut_DblClick();
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmTintrix::keyPressEvent(QKeyEvent* event) {
+    if (Form_KeyDown(*event) || event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool frmTintrix::Form_KeyDown(QKeyEvent&) {
+    return false;
+}
+
+bool frmTintrix::Form_KeyUp(QKeyEvent&) {
+    return false;
+}
+
+void frmTintrix::cboSelect_Click(int index) {
+    if (mListClickSuppressed || index < 0) {
+        return;
+    }
+    mListSelectionPending = true;
+    SetBaseColor(mPredefinedColors[static_cast<std::size_t>(index)].ItemData);
+}
+
+void frmTintrix::lstEquivalent_Click() {
+    const QList<QListWidgetItem*> selected = lstEquivalent->selectedItems();
+    if (selected.isEmpty()) {
+        return;
+    }
+    cboSelect->setCurrentIndex(selected.first()->data(Qt::UserRole).toInt());
+    cboSelect->setFocus(Qt::OtherFocusReason);
+}
+
+void frmTintrix::cboContrastColorMode_Click() {
+    if (mListClickSuppressed) {
+        return;
+    }
+    UpdateDerivedColors();
+}
+
+void frmTintrix::chkITU_Click() {
+    SetBaseColor(mBaseColor);
+    UpdateDerivedColors();
+}
+
+void frmTintrix::EnableInputs(bool Enable) {
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!qobject_cast<QLabel*>(child) && !qobject_cast<PictureBox*>(child)) {
+            child->setEnabled(Enable);
+        }
+    }
+    const OLE_COLOR background =
+        Enable ? kWindowBackground : QtColor::FromQColor(palette().color(QPalette::Window));
+    for (QWidget* input : std::initializer_list<QWidget*>{cboSelect, cboContrastColorMode, txtBaseColorRGB,
+                                                          txtBaseColorHSV, txtDimFactor, txtMask}) {
+        SetBackColor(input, background);
+    }
+}
+
+// ----- Scratch pad and copy ----------------------------------------------------------------------
+
+void frmTintrix::cmdCopy_Click() {
+    const QString text = BuildValuesText();
+    // A clipboard held by another program loses this copy; the pad still gets it.
+    mServices.clipboard->SetText(text);
+    if (chkScratchPad->isChecked()) {
+        AppendToScratchPad(text);
+    }
+}
+
+QString frmTintrix::BuildValuesText() const {
+    const QString name = cboSelect->currentIndex() < 0 ? QStringLiteral("-") : SelectedColorName(true);
+    return "Base color name: " + name + "\r\n" + "Base color     : " + ColorValueText(mBaseColor) +
+           " Grey: " + GreyText(mBaseColorGreyValue) + "\r\n" +
+           "Dimmed color   : " + ColorValueText(mDimmedColor) + " Grey: " + GreyText(mDimmedColorGreyValue) +
+           "\r\n" + "Contrast color : " + ColorValueText(mContrastColor) +
+           " Grey: " + GreyText(mContrastColorGreyValue);
+}
+
+void frmTintrix::AppendToScratchPad(const QString& Text) {
+    QTextCursor cursor = txtOut->textCursor();
+    cursor.movePosition(QTextCursor::End);
+    // The pad's lines end in its own line breaks; CR LF would give an empty line after each.
+    QString lines = Text + "\r\n";
+    cursor.insertText(lines.replace("\r\n", "\n"));
+    txtOut->setTextCursor(cursor);
+    txtOut->ensureCursorVisible();
+}
+
+void frmTintrix::chkScratchPad_Click(bool checked) {
+    const int change = txtOut->height() + kScratchPadGap;
+    txtOut->setVisible(checked);
+    setFixedHeight(height() + (checked ? change : -change));
+}
+
+void frmTintrix::txtOut_DblClick() {
+    txtOut->clear();
+}
+
+// ----- Predefined colour list --------------------------------------------------------------------
+
+void frmTintrix::FillPredefinedColors(const QString& FilePath, const QString& Prefix) {
+    mPredefinedColorModel->Refill([&] {
+        mPredefinedColors.clear();
+        modNamedColors::NameList names;
+        modNamedColors::ValueList values;
+        modNamedColors::GetSystemColors(names, values);
+        AddColorsToList(names, values);
+        modNamedColors::GetBaseColors(names, values);
+        AddColorsToList(names, values);
+        modNamedColors::GetHTMLColors(names, values);
+        AddColorsToList(names, values);
+        const std::string prefix = Prefix.isEmpty() ? std::string(kDefaultPrefix) : ToCore(Prefix);
+        names.clear();
+        values.clear();
+        if (modNamedColors::GetUserDefinedColors(QFile::encodeName(FilePath).toStdString(), prefix, names,
+                                                 values) > 0) {
+            AddColorsToList(names, values);
+        }
+    });
+
+    mPositionsByValue.clear();
+    mPositionsByValue.reserve(mPredefinedColors.size());
+    for (std::size_t i = 0; i < mPredefinedColors.size(); ++i) {
+        mPositionsByValue.emplace_back(mPredefinedColors[i].ItemData, static_cast<int>(i));
+    }
+    std::sort(mPositionsByValue.begin(), mPositionsByValue.end());
+}
+
+void frmTintrix::AddColorsToList(const std::vector<std::string>& Names,
+                                 const std::vector<OLE_COLOR>& Values) {
+    const std::size_t count = std::min(Names.size(), Values.size());
+    mPredefinedColors.reserve(mPredefinedColors.size() + count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const OLE_COLOR value = Values[i];
+        if (value < 0) {
+            const std::string index =
+                modNamedColors::FormatHex(static_cast<std::int32_t>(OleColor::Bits(value) & 0xFFu), 2, false);
+            mPredefinedColors.push_back(
+                {FromCore(Names[i] + " (" + index + ")"), modColorModels::TranslateColor(value), value});
+        } else {
+            mPredefinedColors.push_back({FromCore(Names[i]), value, value});
+        }
+    }
+}

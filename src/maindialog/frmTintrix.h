@@ -1,0 +1,169 @@
+#pragma once
+
+#include "colormodels/modColorModels.h"
+#include "common/OleColor.h"
+#include "maindialog/PredefinedColorModel.h"
+#include "platform/Services.h"
+
+#include <QDialog>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+class PictureBox;
+class QCheckBox;
+class QComboBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QTimer;
+
+// The main dialog: a reusable colour dialog around one base colour. ShowDialog opens it, modally
+// or not; the eight read-only properties report the base colour, its dimmed and contrast colours
+// and their grey values. Every way of choosing a whole colour ends in SetBaseColor; the typed RGB
+// and HSV texts set only the base colour, the dim factor, the mask and the contrast method only
+// the derived colours. Controls carry their names as objectName ("cboSelect", "lblCol(2)").
+class frmTintrix : public QDialog {
+    Q_OBJECT
+
+public:
+    // Builds the window and its controls (hidden) laid out with the services' screen metrics.
+    explicit frmTintrix(const Platform::Services& services = Platform::Services::Qt(),
+                        QWidget* parent = nullptr);
+    ~frmTintrix() override;
+
+    // Always false: nothing in this dialog cancels it.
+    bool Cancelled() const { return mCancelled; }
+    // Name of the selected predefined entry, "" when none is selected.
+    QString BaseColorName() const { return mBaseColorName; }
+    // The base colour exactly as it was set (a system colour given by a caller stays one).
+    OLE_COLOR BaseColor() const { return mBaseColor; }
+    std::int32_t BaseColorGreyValue() const { return mBaseColorGreyValue; } // 0..255
+    OLE_COLOR DimmedColor() const { return mDimmedColor; }                  // plain RGB
+    std::int32_t DimmedColorGreyValue() const { return mDimmedColorGreyValue; }
+    OLE_COLOR ContrastColor() const { return mContrastColor; } // plain RGB
+    std::int32_t ContrastColorGreyValue() const { return mContrastColorGreyValue; }
+
+    // Initialises the dialog with Color, the user-defined colours file at
+    // UserDefinedColorsFilePath (a missing or void file adds no entries) and the prefix of its
+    // names ("" means "USER_"), then shows it owned by Parent (none: no owner). Modal: returns
+    // when the dialog has been closed, with Cancelled. Otherwise returns false at once.
+    bool ShowDialog(OLE_COLOR Color, bool Modal, const QString& UserDefinedColorsFilePath,
+                    const QString& UserDefinedColorsPrefix, QWidget* Parent);
+
+protected:
+    // Key preview: every key reaches Form_KeyDown / Form_KeyUp before the focused control, and
+    // the four input boxes get FilterKey.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // The dialog has no Cancel button: Esc does not close it.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // Layout
+    void CreateControls();
+    template <typename Control> Control* ControlNamed(const char* name) const;
+    int PixelsX(int twips) const;
+    int PixelsY(int twips) const;
+
+    // Start
+    void InitDialog(OLE_COLOR Color, const QString& FilePath, const QString& Prefix);
+    void SetListIndexQuietly(QComboBox* List, int Index);
+
+    // Base colour and derived values
+    void SetBaseColor(OLE_COLOR Color);
+    void SetBaseColorFromRGB(std::optional<OLE_COLOR> Color = std::nullopt);
+    void SetBaseColorFromHSV();
+    void ShowBaseColor(OLE_COLOR Color, const HSBValues& HSV);
+    void UpdateDerivedColors();
+    OLE_COLOR ComputeContrastColor(OLE_COLOR Color, std::int32_t Mask) const;
+    float ReadDimFactor();
+    int FindEquivalentColors(OLE_COLOR Color);
+    static QString ColorValueText(OLE_COLOR Color);
+    QString SelectedColorName(bool WithValue) const;
+
+    // Input
+    static bool FilterKey(int& KeyAscii, bool AllowHex, bool AllowComma, bool AllowDot, bool AllowMinus);
+    bool FilterInputBoxKey(QObject* box, QKeyEvent& event);
+    // Screen picking takes its keys here; true consumes the key.
+    bool Form_KeyDown(QKeyEvent& event);
+    bool Form_KeyUp(QKeyEvent& event);
+    void cboSelect_Click(int index);
+    void lstEquivalent_Click();
+    void cboContrastColorMode_Click();
+    void chkITU_Click();
+    // Disables (false) or enables every input control while another dialog or picking runs.
+    void EnableInputs(bool Enable);
+
+    // Scratch pad and copy
+    void cmdCopy_Click();
+    void chkScratchPad_Click(bool checked);
+    void txtOut_DblClick();
+    QString BuildValuesText() const;
+    void AppendToScratchPad(const QString& Text);
+
+    // Predefined colour list
+    void FillPredefinedColors(const QString& FilePath, const QString& Prefix);
+    void AddColorsToList(const std::vector<std::string>& Names, const std::vector<OLE_COLOR>& Values);
+
+    Platform::Services mServices;
+
+    // State behind the contract's properties
+    bool mCancelled = false;
+    QString mBaseColorName;
+    OLE_COLOR mBaseColor = 0;
+    std::int32_t mBaseColorGreyValue = 0;
+    OLE_COLOR mDimmedColor = 0;
+    std::int32_t mDimmedColorGreyValue = 0;
+    OLE_COLOR mContrastColor = 0;
+    std::int32_t mContrastColorGreyValue = 0;
+
+    // The base colour from before picking or the HSV dialog, to go back to on a cancel.
+    OLE_COLOR mSavedColor = 0;
+    bool mListClickSuppressed = false;
+    bool mListSelectionPending = false;
+    // The texts last written into the RGB and HSV boxes, against which an edit is read.
+    QString mPreviousRGBText;
+    QString mPreviousHSVText;
+    // The sample text that lblCol(1) was designed with.
+    QString mSampleText;
+
+    // The predefined colour list as cboSelect shows it, and its positions sorted by item data
+    // (equal values in list order) for the lookups of equal colours.
+    std::vector<PredefinedColor> mPredefinedColors;
+    std::vector<std::pair<OLE_COLOR, int>> mPositionsByValue;
+    PredefinedColorModel* mPredefinedColorModel = nullptr;
+
+    // Controls (owned by the dialog as its children)
+    QComboBox* cboSelect = nullptr;
+    QPushButton* cmdSelect = nullptr;
+    QPushButton* cmdSelectSpecial = nullptr;
+    QPushButton* cmdCopy = nullptr;
+    QPushButton* chkPick = nullptr;
+    QPushButton* cmdSetFromRGB = nullptr;
+    QLineEdit* txtBaseColorRGB = nullptr;
+    QPushButton* cmdSetFromHSB = nullptr;
+    QLineEdit* txtBaseColorHSV = nullptr;
+    QPushButton* cmdDim = nullptr;
+    QLineEdit* txtDimFactor = nullptr;
+    QCheckBox* chkITU = nullptr;
+    QCheckBox* chkHSVImmediate = nullptr;
+    std::array<QLabel*, 6> lblCol{};
+    QLineEdit* txtDimmedColorValue = nullptr;
+    PictureBox* picZoom = nullptr;
+    QLineEdit* txtContrastColorValue = nullptr;
+    QPlainTextEdit* txtOut = nullptr;
+    QLineEdit* txtBaseColorValue = nullptr;
+    QLabel* lblSelect = nullptr;
+    QListWidget* lstEquivalent = nullptr;
+    QComboBox* cboContrastColorMode = nullptr;
+    QLineEdit* txtMask = nullptr;
+    QCheckBox* chkScratchPad = nullptr;
+    QTimer* Timer = nullptr;
+};

@@ -1,0 +1,5 @@
+#include "maindialog/modMain.h"
+
+int main(int argc, char** argv) {
+    return modMain::Main(argc, argv);
+}
