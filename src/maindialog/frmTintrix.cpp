@@ -430,7 +430,6 @@ void frmTintrix::CreateControls() {
     txtMask = ControlNamed<QLineEdit>("txtMask");
     chkScratchPad = ControlNamed<QCheckBox>("chkScratchPad");
 
-    txtMask->setMaxLength(kMaskMaxLength);
     lblSelect->setMinimumWidth(lblSelect->width());
     // The samples lie on the backdrop lblCol(1), the magnifier over the swatch lblCol(0).
     lblCol[1]->lower();
@@ -716,6 +715,11 @@ bool frmTintrix::FilterInputBoxKey(QObject* box, QKeyEvent& event) {
         return false;
     }
     int keyAscii = *typed;
+    // The mask takes at most eight typed characters; the rewritten mask may be longer.
+    if (rule->box == txtMask && keyAscii >= ' ' &&
+        txtMask->text().size() - txtMask->selectedText().size() >= kMaskMaxLength) {
+        return true;
+    }
     if (FilterKey(keyAscii, rule->hex, rule->comma, rule->dot, rule->minus)) {
         if (rule->box == txtBaseColorRGB) {
             SetBaseColorFromRGB();
