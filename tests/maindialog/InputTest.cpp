@@ -5,14 +5,6 @@
 
 namespace {
 
-// Empties a box with the keys a user would press.
-void Empty(QLineEdit* box) {
-    box->setFocus();
-    QTest::keyClick(box, Qt::Key_Home);
-    QTest::keyClick(box, Qt::Key_End, Qt::ShiftModifier);
-    QTest::keyClick(box, Qt::Key_Delete);
-}
-
 struct Typing {
     const char* name;
     const char* box;

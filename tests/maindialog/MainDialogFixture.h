@@ -61,14 +61,17 @@ protected:
         QTest::keyClicks(box, Keys);
         QTest::keyClick(box, Qt::Key_Return);
     }
-    // Replaces the whole text of a box by typing (Home, Shift+End, Delete, the keys) and
-    // presses Enter.
-    void TypeOver(const QString& name, const QString& Keys) {
-        QLineEdit* box = Box(name);
+    // Empties a box with the keys a user would press: Home, Shift+End, Delete.
+    static void Empty(QLineEdit* box) {
         box->setFocus();
         QTest::keyClick(box, Qt::Key_Home);
         QTest::keyClick(box, Qt::Key_End, Qt::ShiftModifier);
         QTest::keyClick(box, Qt::Key_Delete);
+    }
+    // Replaces the whole text of a box by typing and presses Enter.
+    void TypeOver(const QString& name, const QString& Keys) {
+        QLineEdit* box = Box(name);
+        Empty(box);
         QTest::keyClicks(box, Keys);
         QTest::keyClick(box, Qt::Key_Return);
     }
