@@ -473,13 +473,20 @@ void frmTintrix::InitDialog(OLE_COLOR Color, const QString& FilePath, const QStr
     lblSelect->resize(lblSelect->width(), cboSelect->height());
     txtDimFactor->setText(QStringLiteral("0.2"));
 
-    cboContrastColorMode->clear();
-    for (const auto& [name, method] : kContrastMethods) {
-        cboContrastColorMode->addItem(QString::fromLatin1(name), static_cast<int>(method));
+    {
+        // Filling a list selects its first entry on the way; that is no user's choice.
+        const QSignalBlocker quiet(cboContrastColorMode);
+        cboContrastColorMode->clear();
+        for (const auto& [name, method] : kContrastMethods) {
+            cboContrastColorMode->addItem(QString::fromLatin1(name), static_cast<int>(method));
+        }
     }
     SetListIndexQuietly(cboContrastColorMode, 0);
 
-    FillPredefinedColors(FilePath, Prefix);
+    {
+        const QSignalBlocker quiet(cboSelect);
+        FillPredefinedColors(FilePath, Prefix);
+    }
 
     if (mSampleText.isNull()) {
         mSampleText = lblCol[1]->text();

@@ -288,3 +288,23 @@ TEST_F(MainDialogTest, ModalShowDialogReturnsFalseWhenClosedAndKeepsTheValues) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(MainDialogTest, ShowingTheDialogAgainStartsAfresh) {
+    Open();
+    const int entries = Get<QComboBox>("cboSelect")->count();
+    const int height = dialog->height();
+    Click("chkITU");
+    TypeOver("txtDimFactor", "0.4");
+    dialog->hide();
+    dialog->ShowDialog(0x00FF00, false, folder.filePath("UserDefinedColors.txt"), "USER_", nullptr);
+    EXPECT_EQ(Get<QComboBox>("cboSelect")->count(), entries);
+    EXPECT_EQ(dialog->height(), height);
+    EXPECT_EQ(Text("txtDimFactor"), "0.2");
+    EXPECT_EQ(dialog->BaseColor(), 0x00FF00);
+    EXPECT_EQ(dialog->BaseColorName(), "BASE_Green");
+    EXPECT_EQ(Get<QLabel>("lblCol(4)")->text(), "This is a test");
+}
+
+} // namespace
