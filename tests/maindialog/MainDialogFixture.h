@@ -4,6 +4,7 @@
 #include "fakes/FakeMessageBox.h"
 #include "fakes/FakeScreenMetrics.h"
 #include "maindialog/frmTintrix.h"
+#include "support/QtPrinters.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -110,11 +111,3 @@ protected:
     QTemporaryDir folder;
     std::unique_ptr<frmTintrix> dialog;
 };
-
-// Readable failure messages for Qt strings.
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
-inline void PrintTo(const QStringList& texts, std::ostream* os) {
-    *os << '{' << texts.join("\", \"").prepend('"').append('"').toStdString() << '}';
-}

@@ -4,9 +4,11 @@
 #include <QRect>
 #include <QRectF>
 #include <QSize>
+#include <QString>
+#include <QStringList>
 #include <ostream>
 
-// Readable GoogleTest output for the Qt geometry types.
+// Readable GoogleTest output for the Qt geometry and string types.
 inline void PrintTo(const QPoint& p, std::ostream* os) {
     *os << "(" << p.x() << ", " << p.y() << ")";
 }
@@ -18,4 +20,10 @@ inline void PrintTo(const QRect& r, std::ostream* os) {
 }
 inline void PrintTo(const QRectF& r, std::ostream* os) {
     *os << "(" << r.x() << ", " << r.y() << ", " << r.width() << " x " << r.height() << ")";
+}
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& texts, std::ostream* os) {
+    *os << '{' << texts.join("\", \"").prepend('"').append('"').toStdString() << '}';
 }
