@@ -9,7 +9,8 @@ tools/setup.sh test
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 
-cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# tools/run.sh shares build/release with the tests and benchmarks switched off: switch them on.
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINTRIX_BUILD_TESTS=ON -DTINTRIX_BUILD_BENCHMARKS=ON
 cmake --build build/release -j"$jobs"
 ctest --test-dir build/release --output-on-failure -j"$jobs"
 
