@@ -123,6 +123,17 @@ check_manpage() {
     done
 }
 
+# The package that installed a library, whichever of its names (before or after resolving
+# links, with or without the /usr that a merged /usr adds) dpkg knows it by.
+package_owning() {
+    local real candidate
+    real=$(readlink -f "$1")
+    for candidate in "$1" "$real" "${real#/usr}"; do
+        dpkg -S "$candidate" 2>/dev/null | head -n 1 | cut -d: -f1 | grep . && return 0
+    done
+    return 1
+}
+
 check_deb() {
     (cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" >"$work/cpack.log" 2>&1) || {
         cat "$work/cpack.log" >&2
@@ -152,8 +163,7 @@ check_deb() {
     for lib in $(readelf -d "$work/unpacked/usr/bin/tintrix" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
         path=$(ldconfig -p | awk -v lib="$lib" '$1 == lib { print $NF; exit }')
         [ -n "$path" ] || fail "the program links $lib, which this machine lacks"
-        owner=$(dpkg -S "$(readlink -f "$path")" 2>/dev/null | head -n 1 | cut -d: -f1) ||
-            fail "no package owns $path"
+        owner=$(package_owning "$path") || fail "no package owns $path"
         grep -qx "$owner" <<<"$names" || fail "the program links $lib from $owner, which Depends lacks"
     done
 }
