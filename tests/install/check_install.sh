@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Checks what `cmake --install` and `cpack -G DEB` make of a build tree.
-# Usage: check_install.sh CHECK BUILD_DIR SOURCE_DIR APP_ID VERSION
-# CHECK is one of: files, desktop, metainfo, screenshots, manpage, deb, icon.
+# Usage: check_install.sh CHECK PREFIX BUILD_DIR SOURCE_DIR APP_ID VERSION
+# CHECK "install" installs BUILD_DIR into the temporary PREFIX and "remove" removes it again;
+# files, desktop, metainfo, screenshots and manpage inspect what lies there; deb builds the
+# package in a temporary folder of its own; icon checks the committed PNG.
 # Exits 0 when the check passes, 77 when it cannot apply yet (CTest: skipped), 1 otherwise.
 set -euo pipefail
 
-check=$1 build=$2 source=$3 app_id=$4 version=$5
+check=$1 prefix=$2 build=$3 source=$4 app_id=$5 version=$6
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -26,12 +28,16 @@ expected_files() {
         "share/metainfo/$app_id.metainfo.xml" | LC_ALL=C sort
 }
 
-install_to_prefix() {
-    prefix=$work/prefix
+check_install() {
+    rm -rf "$prefix"
     cmake --install "$build" --prefix "$prefix" >"$work/install.log" || {
         cat "$work/install.log" >&2
         fail "cmake --install into $prefix failed"
     }
+}
+
+check_remove() {
+    rm -rf "$prefix"
 }
 
 # Runs a validator and fails on any remark it makes, errors, warnings and hints alike.
@@ -44,7 +50,6 @@ validate_quietly() {
 }
 
 check_files() {
-    install_to_prefix
     local actual
     actual=$(cd "$prefix" && find . -type f -printf '%P\n' | LC_ALL=C sort)
     if [ "$actual" != "$(expected_files)" ]; then
@@ -58,7 +63,6 @@ check_files() {
 }
 
 check_desktop() {
-    install_to_prefix
     local entry=$prefix/share/applications/$app_id.desktop
     validate_quietly desktop-file-validate "$entry"
     local exec icon
@@ -69,7 +73,6 @@ check_desktop() {
 }
 
 check_metainfo() {
-    install_to_prefix
     local metainfo=$prefix/share/metainfo/$app_id.metainfo.xml
     appstreamcli validate --no-net --strict --explain "$metainfo" >"$work/validate.log" 2>&1 || {
         cat "$work/validate.log" >&2
@@ -91,7 +94,6 @@ check_metainfo() {
 # The screenshots live in the repository and are addressed by URL, so that the validator need
 # not reach the net: each URL must end in a file of docs/screenshots/.
 check_screenshots() {
-    install_to_prefix
     local metainfo=$prefix/share/metainfo/$app_id.metainfo.xml images missing=()
     images=$(sed -n 's|.*<image[^>]*>\(.*\)</image>.*|\1|p' "$metainfo")
     [ -n "$images" ] || fail "the metadata has no screenshots"
@@ -109,7 +111,6 @@ check_screenshots() {
 }
 
 check_manpage() {
-    install_to_prefix
     local page=$prefix/share/man/man1/tintrix.1
     # -ww: every warning; groff's "all" leaves out undefined macros.
     validate_quietly groff -man -Tutf8 -ww -z "$page"
@@ -180,7 +181,7 @@ check_icon() {
 }
 
 case $check in
-files | desktop | metainfo | screenshots | manpage | deb | icon) "check_$check" ;;
+install | remove | files | desktop | metainfo | screenshots | manpage | deb | icon) "check_$check" ;;
 *) fail "unknown check $check" ;;
 esac
 echo "PASS: $check"
