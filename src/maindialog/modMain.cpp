@@ -22,6 +22,8 @@ QString UserDefinedColorsFilePath(const QString& Folder) {
 
 int Main(int& argc, char** argv) {
     QApplication app(argc, argv);
+    // Wayland compositors find the desktop entry, and with it the icon and name, by this id.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TINTRIX_APP_ID));
     // Before any colour is translated: system colours are the running desktop's.
     SystemColors::Install(std::make_unique<Platform::QtSystemColors>());
 
