@@ -9,12 +9,15 @@
 #include "platform/MessageBox.h"
 #include "platform/PictureBox.h"
 #include "platform/QtColor.h"
+#include "platform/Screen.h"
 #include "platform/ScreenMetrics.h"
+#include "zoom/CZoom.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -136,6 +139,18 @@ constexpr int kClientHeightTwips = 5304;
 constexpr int kTimerIntervalMs = 10;
 constexpr int kMaskMaxLength = 8;
 constexpr int kScratchPadGap = 5; // pixels between the pad and the dialog's bottom edge
+
+// Screen picking: each screen pixel is a 6 x 6 cell of the view; the marker is shown while the
+// blink clock is below 200 ms and hidden until it passes 400 ms, when it starts again.
+constexpr std::int32_t kPickZoomFactor = 6;
+constexpr std::int32_t kMarkerShownMs = 200;
+constexpr std::int32_t kMarkerCycleMs = 400;
+constexpr OLE_COLOR kMarkerXorMask = 0xAAAAAA;
+constexpr int kSlowCursorStep = 1;
+constexpr int kFastCursorStep = 50;   // with Shift
+constexpr int kMediumCursorStep = 10; // with Ctrl, also with Ctrl and Shift
+const char* const kPickCaption = "P&ick!";
+const char* const kPickingCaption = "Picking";
 
 // The contrast methods in list order; each entry's item data is its method number.
 constexpr std::pair<const char*, modColorModels::ContrastMethod> kContrastMethods[] = {
@@ -357,6 +372,8 @@ frmTintrix::frmTintrix(const Platform::Services& services, QWidget* parent)
             &frmTintrix::cboContrastColorMode_Click);
     connect(chkITU, &QCheckBox::toggled, this, &frmTintrix::chkITU_Click);
     connect(chkScratchPad, &QCheckBox::toggled, this, &frmTintrix::chkScratchPad_Click);
+    connect(chkPick, &QPushButton::toggled, this, &frmTintrix::chkPick_Click);
+    connect(Timer, &QTimer::timeout, this, &frmTintrix::Timer_Timer);
     connect(cmdSetFromRGB, &QPushButton::clicked, this, [this] { SetBaseColorFromRGB(); });
     connect(cmdSetFromHSB, &QPushButton::clicked, this, &frmTintrix::SetBaseColorFromHSV);
     connect(cmdDim, &QPushButton::clicked, this, &frmTintrix::UpdateDerivedColors);
@@ -767,12 +784,33 @@ void frmTintrix::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-bool frmTintrix::Form_KeyDown(QKeyEvent&) {
-    return false;
+void frmTintrix::keyReleaseEvent(QKeyEvent* event) {
+    if (Form_KeyUp(*event)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyReleaseEvent(event);
 }
 
-bool frmTintrix::Form_KeyUp(QKeyEvent&) {
-    return false;
+bool frmTintrix::Form_KeyDown(QKeyEvent& event) {
+    // Arrow keys move the cursor only while picking; otherwise they edit and move as usual.
+    return chkPick->isChecked() && MoveCursorByKey(event.key(), event.modifiers());
+}
+
+bool frmTintrix::Form_KeyUp(QKeyEvent& event) {
+    // Both keys act whether or not picking runs: unchecking an unchecked chkPick does nothing,
+    // and an Esc while resting is cleared by the next start.
+    switch (event.key()) {
+    case Qt::Key_P:
+        chkPick->setChecked(false);
+        return true;
+    case Qt::Key_Escape:
+        mPickCancelled = true;
+        chkPick->setChecked(false);
+        return true;
+    default:
+        return false;
+    }
 }
 
 void frmTintrix::cboSelect_Click(int index) {
@@ -856,6 +894,100 @@ void frmTintrix::chkScratchPad_Click(bool checked) {
 
 void frmTintrix::txtOut_DblClick() {
     txtOut->clear();
+}
+
+// ----- Screen picking ----------------------------------------------------------------------------
+
+void frmTintrix::chkPick_Click(bool Checked) {
+    SetPickMode(Checked);
+}
+
+void frmTintrix::SetPickMode(bool On) {
+    if (On) {
+        mSavedColor = mBaseColor;
+        mPickCancelled = false;
+        chkPick->setText(QString::fromLatin1(kPickingCaption));
+        lblCol[0]->hide();
+        picZoom->setGeometry(lblCol[0]->geometry());
+        picZoom->show();
+        picZoom->setFocus(Qt::OtherFocusReason);
+        EnableInputs(false);
+        chkPick->setEnabled(true); // it stops picking
+        mPickZoom = std::make_unique<CZoom>(*mServices.screen);
+        mPickZoom->SetZoomFactor(kPickZoomFactor);
+        Timer->start();
+        return;
+    }
+    Timer->stop();
+    mPickZoom.reset();
+    chkPick->setText(QString::fromLatin1(kPickCaption));
+    picZoom->hide();
+    lblCol[0]->show();
+    EnableInputs(true);
+    if (mPickCancelled) {
+        SetBaseColor(mSavedColor);
+    }
+}
+
+void frmTintrix::Timer_Timer() {
+    PickTick();
+}
+
+void frmTintrix::PickTick() {
+    if (!mPickZoom || mPickZoom->IsMouseOverWindow(*this)) {
+        return; // the view, the marker and the base colour stay while the cursor is over the dialog
+    }
+    mPickZoom->ZoomCanvas(*picZoom);
+    const OLE_COLOR color = mPickZoom->LastCursorPosColor();
+    if (color == -1) {
+        return;
+    }
+    // The view is redrawn on every tick, so a tick that does not mark shows no marker.
+    if (mMarkerBlinkTime < kMarkerShownMs) {
+        mPickZoom->MarkLastCursorPos(*picZoom, MarkerColorFor(color));
+    } else if (mMarkerBlinkTime > kMarkerCycleMs) {
+        mMarkerBlinkTime = 0;
+    }
+    mMarkerBlinkTime += kTimerIntervalMs;
+    if (color != mBaseColor) {
+        SetBaseColor(color);
+    }
+}
+
+OLE_COLOR frmTintrix::MarkerColorFor(OLE_COLOR Color) {
+    return Color ^ kMarkerXorMask;
+}
+
+bool frmTintrix::MoveCursorByKey(int KeyCode, Qt::KeyboardModifiers Shift) {
+    QPoint direction;
+    switch (KeyCode) {
+    case Qt::Key_Left:
+        direction = QPoint(-1, 0);
+        break;
+    case Qt::Key_Right:
+        direction = QPoint(1, 0);
+        break;
+    case Qt::Key_Up:
+        direction = QPoint(0, -1);
+        break;
+    case Qt::Key_Down:
+        direction = QPoint(0, 1);
+        break;
+    default:
+        return false;
+    }
+    const int step = Shift.testFlag(Qt::ControlModifier) ? kMediumCursorStep
+                     : Shift.testFlag(Qt::ShiftModifier) ? kFastCursorStep
+                                                         : kSlowCursorStep;
+    // Not clamped: the system keeps the cursor on the desktop.
+    Platform::Screen& screen = *mServices.screen;
+    screen.SetCursorPos(screen.CursorPos() + direction * step);
+    return true;
+}
+
+void frmTintrix::hideEvent(QHideEvent* event) {
+    chkPick->setChecked(false);
+    QDialog::hideEvent(event);
 }
 
 // ----- Predefined colour list --------------------------------------------------------------------

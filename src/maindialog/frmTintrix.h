@@ -9,14 +9,17 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+class CZoom;
 class PictureBox;
 class QCheckBox;
 class QComboBox;
+class QHideEvent;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
@@ -64,6 +67,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     // The dialog has no Cancel button: Esc does not close it.
     void keyPressEvent(QKeyEvent* event) override;
+    // Keys released while the dialog itself has the focus reach Form_KeyUp too.
+    void keyReleaseEvent(QKeyEvent* event) override;
+    // Picking ends with the dialog: closed or hidden, it keeps the last picked colour.
+    void hideEvent(QHideEvent* event) override;
 
 private:
     // Layout
@@ -108,6 +115,22 @@ private:
     QString BuildValuesText() const;
     void AppendToScratchPad(const QString& Text);
 
+    // Screen picking: while chkPick is checked, a 10 ms timer shows the screen around the cursor
+    // enlarged in picZoom and makes the pixel under the cursor the base colour.
+    void chkPick_Click(bool Checked);
+    // Starts (true) or stops (false) picking; a stop after Esc goes back to mSavedColor.
+    void SetPickMode(bool On);
+    void Timer_Timer();
+    // One step of picking; does nothing while the cursor is over the dialog or its pixel cannot
+    // be read.
+    void PickTick();
+    // Colour XOR 0xAAAAAA: every second bit of each component flipped, so the marker always
+    // stands out from the pixel it marks.
+    static OLE_COLOR MarkerColorFor(OLE_COLOR Color);
+    // Moves the mouse cursor for an arrow key, 1 screen pixel, 50 with Shift, 10 with Ctrl
+    // (with or without Shift). True when KeyCode was an arrow key, which is then consumed.
+    bool MoveCursorByKey(int KeyCode, Qt::KeyboardModifiers Shift);
+
     // Predefined colour list
     void FillPredefinedColors(const QString& FilePath, const QString& Prefix);
     void AddColorsToList(const std::vector<std::string>& Names, const std::vector<OLE_COLOR>& Values);
@@ -139,6 +162,13 @@ private:
     std::vector<PredefinedColor> mPredefinedColors;
     std::vector<std::pair<OLE_COLOR, int>> mPositionsByValue;
     PredefinedColorModel* mPredefinedColorModel = nullptr;
+
+    // Screen picking: the magnifier, present only while picking runs; whether Esc asked for
+    // mSavedColor back; the marker's blink clock in milliseconds, which runs on from one
+    // picking to the next.
+    std::unique_ptr<CZoom> mPickZoom;
+    bool mPickCancelled = false;
+    std::int32_t mMarkerBlinkTime = 0;
 
     // Controls (owned by the dialog as its children)
     QComboBox* cboSelect = nullptr;

@@ -2,6 +2,7 @@
 
 #include "fakes/FakeClipboard.h"
 #include "fakes/FakeMessageBox.h"
+#include "fakes/FakeScreen.h"
 #include "fakes/FakeScreenMetrics.h"
 #include "maindialog/frmTintrix.h"
 #include "support/QtPrinters.h"
@@ -39,7 +40,7 @@ protected:
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
             file.write(UserFile);
         }
-        dialog = std::make_unique<frmTintrix>(Platform::Services{&clipboard, &messages, &metrics});
+        dialog = std::make_unique<frmTintrix>(Platform::Services{&clipboard, &messages, &metrics, &screen});
         EXPECT_FALSE(dialog->ShowDialog(Color, false, path, Prefix, nullptr));
         dialog->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
@@ -108,6 +109,7 @@ protected:
     FakeClipboard clipboard;
     FakeMessageBox messages;
     FakeScreenMetrics metrics;
+    FakeScreen screen;
     QTemporaryDir folder;
     std::unique_ptr<frmTintrix> dialog;
 };
