@@ -6,15 +6,15 @@
 #include "fakes/FakeScreen.h"
 #include "platform/PictureBox.h"
 #include "platform/QtScreen.h"
+#include "support/TickFigures.h"
 #include "support/Xvfb.h"
 #include "zoom/CZoom.h"
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <fstream>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -22,13 +22,6 @@ namespace {
 constexpr int kCalls = 100000;
 constexpr int kWarmUp = 1000;
 const QSize kDesktop(1920, 1080);
-
-long ResidentKiB() {
-    std::ifstream statm("/proc/self/statm");
-    long size = 0, resident = 0;
-    statm >> size >> resident;
-    return resident * (sysconf(_SC_PAGESIZE) / 1024);
-}
 
 // Cursor positions that visit the middle, the edges and the corners of the desktop.
 QPoint CursorFor(int call) {
@@ -60,12 +53,11 @@ void Measure(const char* screenName, Platform::Screen& screen, QSize view) {
         QCoreApplication::processEvents();
     }
     const long residentAtEnd = ResidentKiB();
-    std::sort(micros.begin(), micros.end());
+    const TickFigures figures = FiguresOf(std::move(micros));
     std::printf("%-14s view %3d x %3d: median %7.1f us, p99 %7.1f us, max %8.1f us; "
                 "resident %ld KiB after %d calls, %ld KiB after %d more (%+ld KiB)\n",
-                screenName, view.width(), view.height(), micros[micros.size() / 2],
-                micros[micros.size() * 99 / 100], micros.back(), residentAfterWarmUp, kWarmUp, residentAtEnd,
-                kCalls, residentAtEnd - residentAfterWarmUp);
+                screenName, view.width(), view.height(), figures.median, figures.p99, figures.max,
+                residentAfterWarmUp, kWarmUp, residentAtEnd, kCalls, residentAtEnd - residentAfterWarmUp);
 }
 
 QImage Gradient(QSize size) {
