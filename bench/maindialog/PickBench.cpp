@@ -8,7 +8,8 @@
 #include "maindialog/frmTintrix.h"
 #include "platform/Screen.h"
 #include "platform/Services.h"
-#include "support/TickFigures.h"
+#include "support/Gradient.h"
+#include "support/TickTimer.h"
 #include "support/Xvfb.h"
 
 #include <QAbstractButton>
@@ -19,12 +20,10 @@
 #include <QTest>
 #include <QTimer>
 #include <QTimerEvent>
-#include <chrono>
 #include <cstdio>
 #include <functional>
 #include <memory>
 #include <utility>
-#include <vector>
 
 namespace {
 
@@ -34,16 +33,6 @@ const QSize kDesktop(1920, 1080);
 // Left of the dialog: a window in which neighbouring pixels differ.
 const QRect kGradientWindow(0, 0, 1000, 1000);
 const QPoint kDialogPosition(1100, 100);
-
-QImage Gradient(QSize size) {
-    QImage image(size, QImage::Format_RGB32);
-    for (int y = 0; y < size.height(); ++y) {
-        for (int x = 0; x < size.width(); ++x) {
-            image.setPixel(x, y, qRgb(x & 0xFF, y & 0xFF, (x ^ y) & 0xFF));
-        }
-    }
-    return image;
-}
 
 // Shows the gradient and waits until the screen shows it; nullptr when it does not appear.
 std::unique_ptr<QLabel> ShowGradient(const Platform::Screen& screen) {
@@ -64,29 +53,12 @@ std::unique_ptr<QLabel> ShowGradient(const Platform::Screen& screen) {
 }
 
 void Measure(const char* name, QTimer& timer, const std::function<void(int)>& placeCursor) {
-    std::vector<double> micros(kTicks, 0.0);
-    long residentAfterWarmUp = 0;
-    for (int tick = 0; tick < kWarmUp + kTicks; ++tick) {
-        placeCursor(tick);
-        QTimerEvent event(timer.timerId());
-        const auto start = std::chrono::steady_clock::now();
-        QCoreApplication::sendEvent(&timer, &event);
-        const auto end = std::chrono::steady_clock::now();
-        if (tick == kWarmUp) {
-            residentAfterWarmUp = ResidentKiB();
-        }
-        if (tick >= kWarmUp) {
-            micros[tick - kWarmUp] = std::chrono::duration<double, std::micro>(end - start).count();
-        }
-        // As between two ticks: the repaints the tick asked for and the cursor's motion.
-        QCoreApplication::processEvents();
-    }
-    const long residentAtEnd = ResidentKiB();
-    const TickFigures figures = FiguresOf(std::move(micros));
-    std::printf("%-22s median %7.1f us, p99 %7.1f us, max %8.1f us; "
-                "resident %ld KiB after %d ticks, %ld KiB after %d more (%+ld KiB)\n",
-                name, figures.median, figures.p99, figures.max, residentAfterWarmUp, kWarmUp, residentAtEnd,
-                kTicks, residentAtEnd - residentAfterWarmUp);
+    char label[64];
+    std::snprintf(label, sizeof label, "%-22s", name);
+    TimeTicks(label, kWarmUp, kTicks, placeCursor, [&timer] {
+        QTimerEvent tick(timer.timerId());
+        QCoreApplication::sendEvent(&timer, &tick);
+    });
 }
 
 } // namespace

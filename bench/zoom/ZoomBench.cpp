@@ -6,16 +6,14 @@
 #include "fakes/FakeScreen.h"
 #include "platform/PictureBox.h"
 #include "platform/QtScreen.h"
-#include "support/TickFigures.h"
+#include "support/Gradient.h"
+#include "support/TickTimer.h"
 #include "support/Xvfb.h"
 #include "zoom/CZoom.h"
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <chrono>
 #include <cstdio>
-#include <utility>
-#include <vector>
 
 namespace {
 
@@ -35,39 +33,11 @@ void Measure(const char* screenName, Platform::Screen& screen, QSize view) {
     zoom.SetZoomFactor(6);
     PictureBox canvas;
     canvas.resize(view);
-    // Filled in before the first measurement, so that its pages count as resident from there.
-    std::vector<double> micros(kCalls, 0.0);
-    long residentAfterWarmUp = 0;
-    for (int call = 0; call < kWarmUp + kCalls; ++call) {
-        screen.SetCursorPos(CursorFor(call));
-        const auto start = std::chrono::steady_clock::now();
-        zoom.ZoomCanvas(canvas);
-        const auto end = std::chrono::steady_clock::now();
-        if (call == kWarmUp) {
-            residentAfterWarmUp = ResidentKiB();
-        }
-        if (call >= kWarmUp) {
-            micros[call - kWarmUp] = std::chrono::duration<double, std::micro>(end - start).count();
-        }
-        // As between two timer ticks: the cursor's motion events and the repaint requests.
-        QCoreApplication::processEvents();
-    }
-    const long residentAtEnd = ResidentKiB();
-    const TickFigures figures = FiguresOf(std::move(micros));
-    std::printf("%-14s view %3d x %3d: median %7.1f us, p99 %7.1f us, max %8.1f us; "
-                "resident %ld KiB after %d calls, %ld KiB after %d more (%+ld KiB)\n",
-                screenName, view.width(), view.height(), figures.median, figures.p99, figures.max,
-                residentAfterWarmUp, kWarmUp, residentAtEnd, kCalls, residentAtEnd - residentAfterWarmUp);
-}
-
-QImage Gradient(QSize size) {
-    QImage image(size, QImage::Format_ARGB32);
-    for (int y = 0; y < size.height(); ++y) {
-        for (int x = 0; x < size.width(); ++x) {
-            image.setPixel(x, y, qRgb(x & 0xFF, y & 0xFF, (x ^ y) & 0xFF));
-        }
-    }
-    return image;
+    char label[64];
+    std::snprintf(label, sizeof label, "%-14s view %3d x %3d", screenName, view.width(), view.height());
+    TimeTicks(
+        label, kWarmUp, kCalls, [&](int call) { screen.SetCursorPos(CursorFor(call)); },
+        [&] { zoom.ZoomCanvas(canvas); });
 }
 
 } // namespace

@@ -207,6 +207,16 @@ TEST_F(PickingTest, PStopsWhenReleased) {
     EXPECT_FALSE(Pick()->isChecked());
 }
 
+TEST_F(PickingTest, KeysReleasedOnTheDialogItselfStopPickingToo) {
+    OpenOnScreen();
+    StartPicking();
+    screen.cursor = kOffTheDialog;
+    Tick();
+    QTest::keyRelease(dialog.get(), Qt::Key_Escape);
+    EXPECT_FALSE(Pick()->isChecked());
+    EXPECT_EQ(dialog->BaseColor(), kStartColor);
+}
+
 TEST_F(PickingTest, EscRestoresTheColourFromBeforeAndEveryDisplayFollows) {
     OpenOnScreen();
     const QString valueBefore = Text("txtBaseColorValue");

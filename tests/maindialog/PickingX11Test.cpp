@@ -8,7 +8,6 @@
 #include "platform/QtScreen.h"
 #include "platform/QtScreenMetrics.h"
 #include "support/ColouredWindow.h"
-#include "support/QtPrinters.h"
 #include "support/XServerTest.h"
 
 #include <QAbstractButton>
