@@ -3,6 +3,8 @@
 #include "colormodels/SystemColors.h"
 #include "common/NumberReader.h"
 #include "common/Rounding.h"
+#include "hsvdialog/frmHSVTintrix.h"
+#include "maindialog/modColorDialog.h"
 #include "namedcolors/modNamedColors.h"
 #include "namedcolors/modTintrix.h"
 #include "platform/Clipboard.h"
@@ -24,6 +26,7 @@
 #include <QListView>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextCursor>
@@ -367,6 +370,8 @@ frmTintrix::frmTintrix(const Platform::Services& services, QWidget* parent)
     setFixedSize(PixelsX(kClientWidthTwips), PixelsY(kClientHeightTwips));
 
     connect(cboSelect, &QComboBox::currentIndexChanged, this, &frmTintrix::cboSelect_Click);
+    connect(cmdSelect, &QPushButton::clicked, this, &frmTintrix::cmdSelect_Click);
+    connect(cmdSelectSpecial, &QPushButton::clicked, this, &frmTintrix::cmdSelectSpecial_Click);
     connect(lstEquivalent, &QListWidget::itemSelectionChanged, this, &frmTintrix::lstEquivalent_Click);
     connect(cboContrastColorMode, &QComboBox::currentIndexChanged, this,
             &frmTintrix::cboContrastColorMode_Click);
@@ -1035,4 +1040,70 @@ void frmTintrix::AddColorsToList(const std::vector<std::string>& Names,
             mPredefinedColors.push_back({FromCore(Names[i]), value, value});
         }
     }
+}
+
+// ----- The colour chooser and the HSV dialog -----------------------------------------------------
+
+namespace {
+
+const char* const kSelectorCaption = "Select HSV color";
+constexpr std::int32_t kSelectorModal = 0;
+constexpr std::int32_t kSelectorRightOfParent = 3;
+
+} // namespace
+
+template <typename Run> void frmTintrix::WhileInputsDisabled(Run&& run) {
+    // Disabling takes the focus from the control that had it; it goes back there afterwards.
+    const QPointer<QWidget> focused = focusWidget();
+    EnableInputs(false);
+    run();
+    EnableInputs(true);
+    if (focused) {
+        focused->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void frmTintrix::cmdSelect_Click() {
+    OLE_COLOR color = mBaseColor;
+    WhileInputsDisabled([&] {
+        if (modColorDialog::ShowColorDialog(this, color, true) && color != mBaseColor) {
+            SetBaseColor(color);
+        }
+    });
+}
+
+void frmTintrix::cmdSelectSpecial_Click() {
+    mSavedColor = mBaseColor;
+    WhileInputsDisabled([this] {
+        if (chkHSVImmediate->isChecked()) {
+            Selector = std::make_unique<frmHSVTintrix>(mServices);
+            connect(Selector.get(), &frmHSVTintrix::ColorChanged, this, &frmTintrix::Selector_ColorChanged);
+            ShowSelector(*Selector);
+            if (Selector->Cancelled()) {
+                SetBaseColor(mSavedColor);
+            }
+            Selector.reset();
+        } else {
+            const auto dialog = std::make_unique<frmHSVTintrix>(mServices);
+            if (!ShowSelector(*dialog)) {
+                SetBaseColor(dialog->SelectedColor());
+            }
+        }
+    });
+}
+
+// Modal, owned by this dialog and to its right, without buttons; returns whether it was cancelled.
+bool frmTintrix::ShowSelector(frmHSVTintrix& Dialog) {
+    // A caller may have given a base colour that stands for no colour (and shows as black); the
+    // HSV dialog would refuse it, so it starts at that black.
+    const OLE_COLOR start = SystemColors::OleTranslateColor(mSavedColor)
+                                ? mSavedColor
+                                : modColorModels::TranslateColor(mSavedColor);
+    return Dialog.ShowDialog(start, QString::fromLatin1(kSelectorCaption), true, this, kSelectorModal,
+                             kSelectorRightOfParent, false, true, frmHSVTintrix::NoPosition,
+                             frmHSVTintrix::NoPosition);
+}
+
+void frmTintrix::Selector_ColorChanged(OLE_COLOR NewColor) {
+    SetBaseColor(NewColor);
 }

@@ -27,6 +27,7 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
+class frmHSVTintrix;
 
 // The main dialog: a reusable colour dialog around one base colour. ShowDialog opens it, modally
 // or not; the eight read-only properties report the base colour, its dimmed and contrast colours
@@ -134,6 +135,17 @@ private:
     // Predefined colour list
     void FillPredefinedColors(const QString& FilePath, const QString& Prefix);
     void AddColorsToList(const std::vector<std::string>& Names, const std::vector<OLE_COLOR>& Values);
+
+    // Choosing the base colour in the colour chooser or the HSV dialog. Both run modally with the
+    // inputs disabled and give the focus back to where it was when they close.
+    void cmdSelect_Click();
+    void cmdSelectSpecial_Click();
+    bool ShowSelector(frmHSVTintrix& Dialog);
+    template <typename Run> void WhileInputsDisabled(Run&& run);
+    void Selector_ColorChanged(OLE_COLOR NewColor);
+    // The HSV dialog while it is open in immediate mode (its changes apply at once), none
+    // otherwise. Owned here, so that it goes before the controls when the dialog does.
+    std::unique_ptr<frmHSVTintrix> Selector;
 
     Platform::Services mServices;
 
