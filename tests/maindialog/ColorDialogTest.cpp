@@ -4,7 +4,6 @@
 #include "ModalDialogs.h"
 #include "colormodels/SystemColors.h"
 #include "colormodels/modColorModels.h"
-#include "platform/PictureBox.h"
 #include "platform/QtColor.h"
 
 #include <QColorDialog>
@@ -83,10 +82,8 @@ TEST_F(ColorDialogTest, OpensModallyAtTheBaseColorOwnedByTheMainDialogWithTheInp
         EXPECT_EQ(chooser.parentWidget(), dialog.get());
         EXPECT_TRUE(chooser.testOption(QColorDialog::DontUseNativeDialog));
         EXPECT_EQ(chooser.currentColor(), QtColor::ToQColor(kStartColor));
-        for (QWidget* child : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (!child->isWindow() && !qobject_cast<QLabel*>(child) && !qobject_cast<PictureBox*>(child)) {
-                EXPECT_FALSE(child->isEnabled()) << child->objectName().toStdString();
-            }
+        for (QWidget* input : Inputs(*dialog)) {
+            EXPECT_FALSE(input->isEnabled()) << input->objectName().toStdString();
         }
         PressKey(chooser, Qt::Key_Escape);
     });

@@ -202,17 +202,6 @@ TEST_F(HSVSelectorTest, ConfirmingWithoutAChangeInOnCloseModeTakesThePlainRGBOfT
     EXPECT_FALSE(OleColor::IsSystemColor(dialog->BaseColor()));
 }
 
-// Every control but the labels and picture boxes, as the main dialog lists them.
-QList<QWidget*> Inputs(const frmTintrix& main) {
-    QList<QWidget*> inputs;
-    for (QWidget* child : main.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (!child->isWindow() && !qobject_cast<QLabel*>(child) && !qobject_cast<PictureBox*>(child)) {
-            inputs << child;
-        }
-    }
-    return inputs;
-}
-
 TEST_F(HSVSelectorTest, DisablesTheInputsWhileOpenAndGivesTheFocusBackAfter) {
     Open();
     const QList<QWidget*> inputs = Inputs(*dialog);
