@@ -1,7 +1,8 @@
 #pragma once
 
+#include "support/ReadyProcess.h"
+
 #include <string>
-#include <sys/types.h>
 #include <utility>
 
 // A private Xvfb server for the tests and benchmarks that need a real X server. The server
@@ -11,9 +12,6 @@ class Xvfb {
 public:
     // Screen as Xvfb's -screen option takes it: width x height x depth.
     explicit Xvfb(std::string Screen = "1024x768x24") : mScreen(std::move(Screen)) {}
-    Xvfb(const Xvfb&) = delete;
-    Xvfb& operator=(const Xvfb&) = delete;
-    ~Xvfb() { Stop(); }
 
     // Starts the server and returns its display name (":7"), or an empty string with Error
     // saying why there is none.
@@ -25,9 +23,6 @@ public:
     std::string StartForQt();
 
 private:
-    std::string Failure();
-    void Stop();
-
     std::string mScreen;
-    pid_t mPid = -1;
+    ReadyProcess mServer;
 };

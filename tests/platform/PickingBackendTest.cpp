@@ -1,0 +1,63 @@
+#include "platform/PickingBackend.h"
+
+#include <QString>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+using Platform::ChoosePickingBackend;
+using Platform::PickingBackend;
+
+struct SessionCase {
+    const char* name;
+    const char* platform;
+    bool screenReadable;
+    bool portalPresent;
+    PickingBackend expected;
+    bool asksScreen; // whether the choice has to read the screen
+    bool asksPortal; // whether the choice has to ask the session bus
+};
+
+class ChoosePickingBackendTest : public testing::TestWithParam<SessionCase> {};
+
+TEST_P(ChoosePickingBackendTest, ChoosesByPlatformAndAsksOnlyWhatDecides) {
+    const SessionCase& session = GetParam();
+    int screenAsked = 0;
+    int portalAsked = 0;
+    const PickingBackend chosen = ChoosePickingBackend(
+        QString::fromLatin1(session.platform),
+        [&] {
+            ++screenAsked;
+            return session.screenReadable;
+        },
+        [&] {
+            ++portalAsked;
+            return session.portalPresent;
+        });
+    EXPECT_EQ(chosen, session.expected);
+    EXPECT_EQ(screenAsked > 0, session.asksScreen);
+    EXPECT_EQ(portalAsked > 0, session.asksPortal);
+}
+
+constexpr auto kScreen = PickingBackend::ScreenReading;
+constexpr auto kDesktop = PickingBackend::DesktopPicker;
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Sessions, ChoosePickingBackendTest, testing::Values(
+    // X11 keeps the magnifier whatever else is true, and never talks to a portal.
+    SessionCase{"X11", "xcb", true, false, kScreen, false, false},
+    SessionCase{"X11WithPortal", "xcb", true, true, kScreen, false, false},
+    SessionCase{"X11Unreadable", "xcb", false, true, kScreen, false, false},
+    // Wayland goes through the portal, also when there is none: the user is told then.
+    SessionCase{"Wayland", "wayland", false, true, kDesktop, false, false},
+    SessionCase{"WaylandWithoutPortal", "wayland", false, false, kDesktop, false, false},
+    SessionCase{"WaylandEgl", "wayland-egl", false, true, kDesktop, false, false},
+    // Elsewhere the portal only helps where the screen cannot be read.
+    SessionCase{"OtherReadable", "eglfs", true, true, kScreen, true, false},
+    SessionCase{"OtherUnreadableWithPortal", "offscreen", false, true, kDesktop, true, true},
+    SessionCase{"OtherUnreadableWithoutPortal", "offscreen", false, false, kScreen, true, true}
+), [](const testing::TestParamInfo<SessionCase>& info) { return std::string(info.param.name); });
+// clang-format on
+
+} // namespace

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QDBusVirtualObject>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariantMap>
+
+// A desktop portal of our own on the tests' private session bus, on a connection of its own:
+// the service org.freedesktop.portal.Desktop with the Screenshot interface's version
+// property, its PickColor and the request objects PickColor makes. What it is and how it
+// answers is set by the test before the picker asks; nothing is on the bus before Register.
+class FakePortal final : public QDBusVirtualObject {
+    Q_OBJECT
+
+public:
+    // How PickColor answers.
+    enum class Reply {
+        Respond,       // the request's handle, then at once its Response
+        Hold,          // the request's handle; the Response only on Release
+        ResponseFirst, // the Response before the handle, as a quick desktop may
+        OwnPath,       // as a portal before handle tokens: the request at a path of its own
+        Refuse         // a D-Bus error instead of a handle (refusal below)
+    };
+    struct Request {
+        QString caller; // the caller's unique name
+        QString parentWindow;
+        QVariantMap options;
+        QString path; // of the request object
+    };
+
+    FakePortal();
+    ~FakePortal() override;
+
+    // Takes the portal's name and serves its objects; false where the bus refuses.
+    bool Register();
+
+    // Answers with the colour of these fractions (response 0).
+    void AnswerColor(double Red, double Green, double Blue);
+    // Answers with Response and these results (1 cancelled, 2 another error).
+    void AnswerResponse(uint Response, const QVariantMap& Results = {});
+    // Gives the held answers now, also to requests that were closed.
+    void Release();
+
+    uint version = 2;
+    bool hasPickColor = true; // false: PickColor is an unknown method
+    Reply reply = Reply::Respond;
+    QString refusal = QStringLiteral("org.freedesktop.DBus.Error.AccessDenied");
+
+    QList<Request> requests;
+    QStringList closed; // request paths on which Close was called
+
+signals:
+    void PickColorCalled();
+
+private:
+    QString introspect(const QString& path) const override;
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override;
+    void PickColor(const QDBusMessage& message);
+    void Respond(const Request& request);
+
+    QDBusConnection mBus;
+    uint mResponse = 0;
+    QVariantMap mResults;
+    QList<Request> mHeld;
+};
