@@ -235,58 +235,64 @@ TEST_F(PortalTest, ARefusedCallFailsAndTheNextPickTriesAgain) {
     EXPECT_EQ(PickWith(picker).color, Rgb(255, 0, 255));
 }
 
-TEST_F(PortalTest, AHeldAnswerComesWhenTheDesktopGivesIt) {
-    portal.reply = FakePortal::Reply::Hold;
-    portal.AnswerColor(0.25, 0.5, 0.75);
-    Serve();
-    PortalColorPicker picker;
-    QSignalSpy finished(&picker, &PortalColorPicker::Finished);
-    picker.Pick(nullptr);
-    WaitForPickColor();
+// A pick whose answer the portal holds until the test releases it.
+class HeldPickTest : public PortalTest {
+protected:
+    void StartHeldPick(double Red = 0.0, double Green = 0.0, double Blue = 0.0) {
+        portal.reply = FakePortal::Reply::Hold;
+        portal.AnswerColor(Red, Green, Blue);
+        Serve();
+        picker = std::make_unique<PortalColorPicker>();
+        finished = std::make_unique<QSignalSpy>(picker.get(), &PortalColorPicker::Finished);
+        picker->Pick(nullptr);
+        WaitForPickColor();
+    }
+
+    std::unique_ptr<PortalColorPicker> picker;
+    std::unique_ptr<QSignalSpy> finished;
+};
+
+TEST_F(HeldPickTest, TheAnswerComesWhenTheDesktopGivesIt) {
+    StartHeldPick(0.25, 0.5, 0.75);
     // The picker waits without holding up the event loop: another event is served meanwhile.
     bool served = false;
     QTimer::singleShot(0, [&served] { served = true; });
     EXPECT_TRUE(QTest::qWaitFor([&] { return served; }, kAnswerTimeoutMs));
-    EXPECT_TRUE(finished.isEmpty());
+    EXPECT_TRUE(finished->isEmpty());
 
     portal.Release();
-    ASSERT_TRUE(finished.wait(kAnswerTimeoutMs));
-    EXPECT_EQ(finished.first().at(1).value<OLE_COLOR>(), Rgb(64, 128, 191));
+    ASSERT_TRUE(finished->wait(kAnswerTimeoutMs));
+    EXPECT_EQ(finished->first().at(1).value<OLE_COLOR>(), Rgb(64, 128, 191));
 }
 
-TEST_F(PortalTest, ASecondPickWhileOneIsOutstandingIsIgnored) {
-    portal.reply = FakePortal::Reply::Hold;
-    portal.AnswerColor(0.0, 0.0, 0.0);
-    Serve();
-    PortalColorPicker picker;
-    QSignalSpy finished(&picker, &PortalColorPicker::Finished);
-    picker.Pick(nullptr);
-    WaitForPickColor();
-    picker.Pick(nullptr);
+TEST_F(HeldPickTest, ASecondPickWhileOneIsOutstandingIsIgnored) {
+    StartHeldPick();
+    picker->Pick(nullptr);
     portal.Release();
-    ASSERT_TRUE(finished.wait(kAnswerTimeoutMs));
+    ASSERT_TRUE(finished->wait(kAnswerTimeoutMs));
     EXPECT_EQ(portal.requests.size(), 1);
 }
 
-TEST_F(PortalTest, CancelClosesTheRequestAndItsAnswerIsNotReported) {
-    portal.reply = FakePortal::Reply::Hold;
-    portal.AnswerColor(1.0, 0.0, 0.0);
-    Serve();
-    PortalColorPicker picker;
-    QSignalSpy finished(&picker, &PortalColorPicker::Finished);
-    picker.Pick(nullptr);
-    WaitForPickColor();
-    picker.Cancel();
+TEST_F(HeldPickTest, CancelClosesTheRequestAndItsAnswerIsNotReported) {
+    StartHeldPick(1.0, 0.0, 0.0);
+    picker->Cancel();
     WaitUntilClosed(portal.requests[0].path);
 
     // A desktop that answers all the same is not heard: the next pick's answer is the only one.
     portal.Release();
     portal.reply = FakePortal::Reply::Respond;
     portal.AnswerColor(0.0, 0.0, 1.0);
-    picker.Pick(nullptr);
-    ASSERT_TRUE(finished.wait(kAnswerTimeoutMs));
-    ASSERT_EQ(finished.size(), 1);
-    EXPECT_EQ(finished.first().at(1).value<OLE_COLOR>(), Rgb(0, 0, 255));
+    picker->Pick(nullptr);
+    ASSERT_TRUE(finished->wait(kAnswerTimeoutMs));
+    ASSERT_EQ(finished->size(), 1);
+    EXPECT_EQ(finished->first().at(1).value<OLE_COLOR>(), Rgb(0, 0, 255));
+}
+
+TEST_F(HeldPickTest, APickerThatGoesAwayClosesItsRequest) {
+    StartHeldPick();
+    finished.reset();
+    picker.reset();
+    WaitUntilClosed(portal.requests[0].path);
 }
 
 TEST_F(PortalTest, ACancelBeforeTheReplyStillClosesTheRequest) {
@@ -301,16 +307,6 @@ TEST_F(PortalTest, ACancelBeforeTheReplyStillClosesTheRequest) {
     WaitForPickColor();
     WaitUntilClosed(portal.requests[0].path);
     EXPECT_TRUE(finished.isEmpty());
-}
-
-TEST_F(PortalTest, APickerThatGoesAwayClosesItsRequest) {
-    portal.reply = FakePortal::Reply::Hold;
-    Serve();
-    auto picker = std::make_unique<PortalColorPicker>();
-    picker->Pick(nullptr);
-    WaitForPickColor();
-    picker.reset();
-    WaitUntilClosed(portal.requests[0].path);
 }
 
 TEST_F(PortalTest, APortalIsPresentOnlyWhileItHoldsItsName) {
