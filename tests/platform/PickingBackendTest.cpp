@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -18,6 +19,10 @@ struct SessionCase {
     bool asksScreen; // whether the choice has to read the screen
     bool asksPortal; // whether the choice has to ask the session bus
 };
+
+void PrintTo(const SessionCase& row, std::ostream* os) {
+    *os << row.name;
+}
 
 class ChoosePickingBackendTest : public testing::TestWithParam<SessionCase> {};
 

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -28,6 +29,10 @@ struct FractionCase {
     double red, green, blue;
     OLE_COLOR expected;
 };
+
+void PrintTo(const FractionCase& row, std::ostream* os) {
+    *os << row.name;
+}
 
 class ColorFromFractionsTest : public testing::TestWithParam<FractionCase> {};
 
@@ -167,6 +172,10 @@ struct ResponseCase {
     QVariantMap results;
     Outcome expected;
 };
+
+void PrintTo(const ResponseCase& row, std::ostream* os) {
+    *os << row.name;
+}
 
 class PortalResponseTest : public PortalTest, public testing::WithParamInterface<ResponseCase> {};
 
