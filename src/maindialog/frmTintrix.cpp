@@ -167,6 +167,11 @@ constexpr float kDimFactorLimit = 0.5f;
 constexpr int kDimFactorDecimals = 5;
 const char* const kDefaultPrefix = "USER_";
 const char* const kCaption = "Tintrix";
+const char* const kNoPickingText =
+    "Screen picking is not available in this session: the desktop offers no color picker.\n\n"
+    "To pick colors from the screen, install a desktop portal with a color picker "
+    "(xdg-desktop-portal with its GNOME, KDE or wlroots backend) and log in again, "
+    "or start Tintrix under X11 (XWayland) with QT_QPA_PLATFORM=xcb tintrix.";
 
 QFont FontOf(Font font) {
     const auto make = [](const char* family, double points, bool bold) {
@@ -379,13 +384,22 @@ frmTintrix::frmTintrix(const Platform::Services& services, QWidget* parent)
     connect(chkScratchPad, &QCheckBox::toggled, this, &frmTintrix::chkScratchPad_Click);
     connect(chkPick, &QPushButton::toggled, this, &frmTintrix::chkPick_Click);
     connect(Timer, &QTimer::timeout, this, &frmTintrix::Timer_Timer);
+    if (mServices.colorPicker) {
+        connect(mServices.colorPicker, &Platform::DesktopColorPicker::Finished, this,
+                &frmTintrix::ColorPicker_Finished);
+    }
     connect(cmdSetFromRGB, &QPushButton::clicked, this, [this] { SetBaseColorFromRGB(); });
     connect(cmdSetFromHSB, &QPushButton::clicked, this, &frmTintrix::SetBaseColorFromHSV);
     connect(cmdDim, &QPushButton::clicked, this, &frmTintrix::UpdateDerivedColors);
     connect(cmdCopy, &QPushButton::clicked, this, &frmTintrix::cmdCopy_Click);
 }
 
-frmTintrix::~frmTintrix() = default;
+frmTintrix::~frmTintrix() {
+    // The desktop's picker outlives the dialog: it must not stay open for nobody.
+    if (mServices.colorPicker && chkPick->isChecked()) {
+        mServices.colorPicker->Cancel();
+    }
+}
 
 int frmTintrix::PixelsX(int twips) const {
     return Rounding::RoundToInt32(twips / mServices.metrics->TwipsPerPixelX());
@@ -798,8 +812,9 @@ void frmTintrix::keyReleaseEvent(QKeyEvent* event) {
 }
 
 bool frmTintrix::Form_KeyDown(QKeyEvent& event) {
-    // Arrow keys move the cursor only while picking; otherwise they edit and move as usual.
-    return chkPick->isChecked() && MoveCursorByKey(event.key(), event.modifiers());
+    // Arrow keys move the cursor only while the magnifier picks; otherwise they edit and move as
+    // usual. The desktop's own picker moves its pointer itself.
+    return chkPick->isChecked() && !mServices.colorPicker && MoveCursorByKey(event.key(), event.modifiers());
 }
 
 bool frmTintrix::Form_KeyUp(QKeyEvent& event) {
@@ -908,6 +923,10 @@ void frmTintrix::chkPick_Click(bool Checked) {
 }
 
 void frmTintrix::SetPickMode(bool On) {
+    if (mServices.colorPicker) {
+        SetDesktopPickMode(On);
+        return;
+    }
     if (On) {
         mSavedColor = mBaseColor;
         mPickCancelled = false;
@@ -932,6 +951,55 @@ void frmTintrix::SetPickMode(bool On) {
     if (mPickCancelled) {
         SetBaseColor(mSavedColor);
     }
+}
+
+void frmTintrix::SetDesktopPickMode(bool On) {
+    Platform::DesktopColorPicker& picker = *mServices.colorPicker;
+    if (On) {
+        if (picker.State() == Platform::DesktopColorPicker::Availability::Unavailable) {
+            const QSignalBlocker quiet(chkPick);
+            chkPick->setChecked(false);
+            TellPickingUnavailable();
+            return;
+        }
+        mSavedColor = mBaseColor;
+        mPickCancelled = false;
+        chkPick->setText(QString::fromLatin1(kPickingCaption));
+        EnableInputs(false);
+        chkPick->setEnabled(true); // it stops picking
+        // The dialog's keys (Esc, P) still reach it while the desktop's picker lets them.
+        chkPick->setFocus(Qt::OtherFocusReason);
+        picker.Pick(this);
+        return;
+    }
+    picker.Cancel(); // nothing when the pick has ended already
+    chkPick->setText(QString::fromLatin1(kPickCaption));
+    EnableInputs(true);
+}
+
+void frmTintrix::ColorPicker_Finished(Platform::DesktopColorPicker::Outcome Outcome, OLE_COLOR Color) {
+    if (!chkPick->isChecked()) {
+        return;
+    }
+    chkPick->setChecked(false);
+    switch (Outcome) {
+    case Platform::DesktopColorPicker::Outcome::Picked:
+        if (Color != mBaseColor) {
+            SetBaseColor(Color);
+        }
+        break;
+    case Platform::DesktopColorPicker::Outcome::Unavailable:
+        TellPickingUnavailable();
+        break;
+    case Platform::DesktopColorPicker::Outcome::Cancelled:
+    case Platform::DesktopColorPicker::Outcome::Failed:
+        break;
+    }
+}
+
+void frmTintrix::TellPickingUnavailable() {
+    mServices.messageBox->Information(this, QString::fromLatin1(kCaption),
+                                      QString::fromLatin1(kNoPickingText));
 }
 
 void frmTintrix::Timer_Timer() {

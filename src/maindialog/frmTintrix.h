@@ -3,6 +3,7 @@
 #include "colormodels/modColorModels.h"
 #include "common/OleColor.h"
 #include "maindialog/PredefinedColorModel.h"
+#include "platform/DesktopColorPicker.h"
 #include "platform/Services.h"
 
 #include <QDialog>
@@ -121,6 +122,11 @@ private:
     void chkPick_Click(bool Checked);
     // Starts (true) or stops (false) picking; a stop after Esc goes back to mSavedColor.
     void SetPickMode(bool On);
+    // Picking through the desktop's own colour picker (mServices.colorPicker): the same start
+    // and stop, with the desktop's picker open instead of the magnifier.
+    void SetDesktopPickMode(bool On);
+    void ColorPicker_Finished(Platform::DesktopColorPicker::Outcome Outcome, OLE_COLOR Color);
+    void TellPickingUnavailable();
     void Timer_Timer();
     // One step of picking; does nothing while the cursor is over the dialog or its pixel cannot
     // be read.

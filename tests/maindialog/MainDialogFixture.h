@@ -40,7 +40,8 @@ protected:
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
             file.write(UserFile);
         }
-        dialog = std::make_unique<frmTintrix>(Platform::Services{&clipboard, &messages, &metrics, &screen});
+        dialog = std::make_unique<frmTintrix>(
+            Platform::Services{&clipboard, &messages, &metrics, &screen, colorPicker});
         EXPECT_FALSE(dialog->ShowDialog(Color, false, path, Prefix, nullptr));
         dialog->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
@@ -110,6 +111,8 @@ protected:
     FakeMessageBox messages;
     FakeScreenMetrics metrics;
     FakeScreen screen;
+    // The desktop's colour picker for sessions that pick through it; none: the magnifier.
+    Platform::DesktopColorPicker* colorPicker = nullptr;
     QTemporaryDir folder;
     std::unique_ptr<frmTintrix> dialog;
 };
