@@ -1,10 +1,8 @@
 #pragma once
 
 #include "MainDialogFixture.h"
-#include "platform/PictureBox.h"
 
 #include <QTimer>
-#include <vector>
 
 // The main dialog on a session whose screen picking goes through the desktop's own colour
 // picker (colorPicker), and what a user sees of it, to tell that nothing changed.
@@ -33,28 +31,17 @@ protected:
         for (const QLineEdit* box : dialog->findChildren<QLineEdit*>()) {
             look << box->objectName() + " " + box->text();
         }
-        for (const QWidget* input : Inputs()) {
+        for (const QWidget* input : Inputs(*dialog)) {
             look << QString("%1 enabled %2").arg(input->objectName()).arg(input->isEnabled());
         }
         return look;
-    }
-
-    // Every control that EnableInputs switches: all but labels and the picture box.
-    std::vector<QWidget*> Inputs() const {
-        std::vector<QWidget*> inputs;
-        for (QWidget* child : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (!qobject_cast<QLabel*>(child) && !qobject_cast<PictureBox*>(child)) {
-                inputs.push_back(child);
-            }
-        }
-        return inputs;
     }
 
     // While the desktop's picker is open: "Picking", only chkPick usable, and no magnifier.
     void ExpectPicking() const {
         EXPECT_TRUE(Pick()->isChecked());
         EXPECT_EQ(Pick()->text(), "Picking");
-        for (const QWidget* input : Inputs()) {
+        for (const QWidget* input : Inputs(*dialog)) {
             EXPECT_EQ(input->isEnabled(), input == Pick()) << input->objectName().toStdString();
         }
         EXPECT_TRUE(Get("lblCol(0)")->isVisible());

@@ -50,7 +50,7 @@ TEST_F(FakePickerTest, APickedColourBecomesTheBaseColourWithEverythingDerived) {
     EXPECT_EQ(dialog->DimmedColor(), modColorModels::DimColor(kPicked, 0.2f));
     EXPECT_FALSE(Pick()->isChecked());
     EXPECT_EQ(Pick()->text(), "P&ick!");
-    for (const QWidget* input : Inputs()) {
+    for (const QWidget* input : Inputs(*dialog)) {
         EXPECT_TRUE(input->isEnabled()) << input->objectName().toStdString();
     }
     EXPECT_TRUE(messages.shown.isEmpty());

@@ -5,6 +5,7 @@
 #include "fakes/FakeScreen.h"
 #include "fakes/FakeScreenMetrics.h"
 #include "maindialog/frmTintrix.h"
+#include "platform/PictureBox.h"
 #include "support/QtPrinters.h"
 
 #include <QAbstractItemView>
@@ -22,6 +23,18 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
+
+// The main dialog's inputs, which picking and a modal run disable: every control but the labels
+// and the picture boxes.
+inline QList<QWidget*> Inputs(const frmTintrix& main) {
+    QList<QWidget*> inputs;
+    for (QWidget* child : main.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isWindow() && !qobject_cast<QLabel*>(child) && !qobject_cast<PictureBox*>(child)) {
+            inputs << child;
+        }
+    }
+    return inputs;
+}
 
 // A main dialog on fake services, opened as the program opens it, and the user's hands on it:
 // every control is reached by its objectName and driven with key clicks and mouse clicks.

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "maindialog/frmTintrix.h"
-#include "platform/PictureBox.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -40,16 +39,4 @@ template <class Dialog> void DuringModalRun(QObject* context, std::function<void
 // A key pressed and released on a dialog's window, where its key preview sees it.
 inline void PressKey(QWidget& dialog, Qt::Key key) {
     QTest::keyClick(dialog.windowHandle(), key);
-}
-
-// The main dialog's inputs, which a modal run disables: every control but the labels and the
-// picture boxes.
-inline QList<QWidget*> Inputs(const frmTintrix& main) {
-    QList<QWidget*> inputs;
-    for (QWidget* child : main.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (!child->isWindow() && !qobject_cast<QLabel*>(child) && !qobject_cast<PictureBox*>(child)) {
-            inputs << child;
-        }
-    }
-    return inputs;
 }

@@ -102,17 +102,6 @@ protected:
     OLE_COLOR SwatchColor() const {
         return QtColor::FromQColor(Get<QLabel>("lblCol(1)")->palette().color(QPalette::Window));
     }
-
-    // Every control that EnableInputs switches: all but labels and the picture box.
-    std::vector<QWidget*> Inputs() const {
-        std::vector<QWidget*> inputs;
-        for (QWidget* child : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (!qobject_cast<QLabel*>(child) && !qobject_cast<PictureBox*>(child)) {
-                inputs.push_back(child);
-            }
-        }
-        return inputs;
-    }
 };
 
 TEST_F(PickingTest, StartingPutsTheMagnifierInPlaceOfTheSwatchAndLeavesOnlyPickEnabled) {
@@ -129,7 +118,7 @@ TEST_F(PickingTest, StartingPutsTheMagnifierInPlaceOfTheSwatchAndLeavesOnlyPickE
     EXPECT_EQ(QApplication::focusWidget(), View());
     EXPECT_TRUE(Timer()->isActive());
     EXPECT_EQ(Timer()->interval(), 10);
-    const std::vector<QWidget*> inputs = Inputs();
+    const QList<QWidget*> inputs = Inputs(*dialog);
     ASSERT_GE(inputs.size(), 20u);
     for (QWidget* input : inputs) {
         EXPECT_EQ(input->isEnabled(), input == Pick()) << input->objectName().toStdString();
