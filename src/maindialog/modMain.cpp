@@ -5,6 +5,8 @@
 #include "platform/QtSystemColors.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <memory>
 
 namespace modMain {
@@ -14,10 +16,42 @@ constexpr OLE_COLOR kStartColor = 0x8BD9FE;
 const char* const kUserDefinedColorsFileName = "UserDefinedColors.txt";
 const char* const kUserDefinedColorsPrefix = "USER_";
 
+const char* const kConfigFolderName = "tintrix";
+
 } // namespace
 
 QString UserDefinedColorsFilePath(const QString& Folder) {
     return (Folder.endsWith('/') ? Folder : Folder + '/') + QString::fromLatin1(kUserDefinedColorsFileName);
+}
+
+QString LocateUserDefinedColorsFile(const QString& ProgramFolder, const QString& XdgConfigHome,
+                                    const QString& Home,
+                                    const std::function<bool(const QString& Folder)>& FolderIsWritable) {
+    const QString besideProgram = UserDefinedColorsFilePath(ProgramFolder);
+    if (QFileInfo::exists(besideProgram) || FolderIsWritable(ProgramFolder)) {
+        return besideProgram;
+    }
+    // A relative XDG_CONFIG_HOME is invalid and must be ignored; so is an empty one.
+    QString configHome = XdgConfigHome;
+    if (configHome.isEmpty() || QDir::isRelativePath(configHome)) {
+        if (Home.isEmpty() || QDir::isRelativePath(Home)) {
+            return besideProgram;
+        }
+        configHome = Home + QStringLiteral("/.config");
+    }
+    return UserDefinedColorsFilePath(
+        QDir::cleanPath(configHome + '/' + QString::fromLatin1(kConfigFolderName)));
+}
+
+QString PrepareUserDefinedColorsFile(const QString& ProgramFolder) {
+    const QString path =
+        LocateUserDefinedColorsFile(ProgramFolder, qEnvironmentVariable("XDG_CONFIG_HOME"), QDir::homePath(),
+                                    [](const QString& Folder) { return QFileInfo(Folder).isWritable(); });
+    const QString folder = QFileInfo(path).absolutePath();
+    if (QDir::cleanPath(folder) != QDir::cleanPath(ProgramFolder)) {
+        QDir().mkpath(folder);
+    }
+    return path;
 }
 
 int Main(int& argc, char** argv) {
@@ -30,7 +64,8 @@ int Main(int& argc, char** argv) {
     // The dialog deletes itself when closed; the program ends with its last window.
     auto* dialog = new frmTintrix();
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->ShowDialog(kStartColor, false, UserDefinedColorsFilePath(QCoreApplication::applicationDirPath()),
+    dialog->ShowDialog(kStartColor, false,
+                       PrepareUserDefinedColorsFile(QCoreApplication::applicationDirPath()),
                        QString::fromLatin1(kUserDefinedColorsPrefix), nullptr);
     return app.exec();
 }
