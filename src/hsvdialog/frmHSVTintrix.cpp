@@ -193,6 +193,7 @@ void frmHSVTintrix::CreateControls() {
     shpFocus->setObjectName(QStringLiteral("shpFocus"));
     PlaceTwips(*shpFocus, 60, 1560, 792, 612);
     shpFocus->hide();
+    shpFocus->setAccessibleName(QStringLiteral("Hue field focus"));
 
     picColors = new PictureBox(this);
     picColors->setObjectName(QStringLiteral("picColors"));
@@ -200,11 +201,13 @@ void frmHSVTintrix::CreateControls() {
     picColors->SetBackColor(kWindowBackground);
     picColors->setFocusPolicy(Qt::StrongFocus);
     picColors->setToolTip(QStringLiteral("Click or use the cursor keys to select the hue."));
+    picColors->setAccessibleName(picColors->toolTip());
 
     picGUI = new QWidget(this);
     picGUI->setObjectName(QStringLiteral("picGUI"));
     PlaceTwips(*picGUI, 1260, 60, kPanelWidth, kPanelHeight);
     picGUI->setFocusPolicy(Qt::NoFocus);
+    picGUI->setAccessibleName(QStringLiteral("Color values and presets"));
 
     scrollSat = new QScrollBar(Qt::Vertical, picGUI);
     scrollSat->setObjectName(QStringLiteral("scrollSat"));
@@ -212,6 +215,9 @@ void frmHSVTintrix::CreateControls() {
     scrollBright = new QScrollBar(Qt::Vertical, picGUI);
     scrollBright->setObjectName(QStringLiteral("scrollBright"));
     PlaceTwips(*scrollBright, 300, 0, 240, kPanelHeight);
+    // The bars have neither caption nor tool tip: a screen reader names them by what they set.
+    scrollSat->setAccessibleName(QStringLiteral("Saturation"));
+    scrollBright->setAccessibleName(QStringLiteral("Value"));
 
     std::array<QLineEdit**, 6> texts = {&txtHue, &txtSat, &txtBright, &txtRed, &txtGreen, &txtBlue};
     constexpr std::array<const char*, 6> textNames = {"txtHue", "txtSat",   "txtBright",
@@ -237,6 +243,7 @@ void frmHSVTintrix::CreateControls() {
         // Selectable for copying, but not a stop of the Tab key.
         text->setFocusPolicy(Qt::ClickFocus);
         SetBackColor(*text, kButtonFace);
+        text->setAccessibleName(label->text());
         *texts[i] = text;
     }
 
@@ -246,15 +253,16 @@ void frmHSVTintrix::CreateControls() {
         PlaceTwips(*square, kSquareColumns[i % 4], kSquareRows[i / 4], kSquareSize, kSquareSize);
         square->setFont(bold);
         square->setAlignment(Qt::AlignCenter);
-        square->setToolTip(QString::fromLatin1(kPresets[i].toolTip));
         square->installEventFilter(this);
         lblColor[i] = square;
+        SetSquareToolTip(static_cast<int>(i), QString::fromLatin1(kPresets[i].toolTip));
         SetSquareColor(static_cast<int>(i), kPresets[i].back, kPresets[i].captionColor);
     }
 
     scrollGray = new QScrollBar(Qt::Horizontal, picGUI);
     scrollGray->setObjectName(QStringLiteral("scrollGray"));
     PlaceTwips(*scrollGray, 600, 3180, 1632, 240);
+    scrollGray->setAccessibleName(QStringLiteral("Gray level"));
 
     lblSelectColor = new QLabel(picGUI);
     lblSelectColor->setObjectName(QStringLiteral("lblSelectColor"));
@@ -450,10 +458,12 @@ void frmHSVTintrix::InitGUI(OLE_COLOR Color, const QString& Caption, bool OneSho
             QStringLiteral("Currently selected color. ") +
             QStringLiteral("Double click or hit <Enter> to close, hit <Escape> or the X "
                            "button to cancel."));
+        lblSelectColor->setAccessibleName(lblSelectColor->toolTip());
         cmdOk->hide();
         cmdCancel->hide();
     } else {
         lblSelectColor->setToolTip(QStringLiteral("Currently selected color. Double click to close"));
+        lblSelectColor->setAccessibleName(lblSelectColor->toolTip());
         B = TwipsToPixelsY(kButtonHeight);
         cmdCancel->resize(cmdCancel->width(), B);
     }
@@ -509,6 +519,15 @@ void frmHSVTintrix::PaintHueField() {
 void frmHSVTintrix::SetSquareColor(int Index, OLE_COLOR Color, OLE_COLOR CaptionColor) {
     mSquareColors[static_cast<std::size_t>(Index)] = Color;
     SetColors(*lblColor[static_cast<std::size_t>(Index)], Color, CaptionColor);
+    lblColor[static_cast<std::size_t>(Index)]->setAccessibleDescription(
+        QtColor::AccessibleDescription(Color));
+}
+
+void frmHSVTintrix::SetSquareToolTip(int Index, const QString& ToolTip) {
+    QLabel& square = *lblColor[static_cast<std::size_t>(Index)];
+    square.setToolTip(ToolTip);
+    // The caption is the square's key: "White (W)".
+    square.setAccessibleName(ToolTip + " (" + square.text() + ")");
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -576,6 +595,7 @@ void frmHSVTintrix::UpdateDisplay(bool SyncBars) {
     }
     const OLE_COLOR color = mColorModel.RGB_OLE_COLOR();
     SetBackColor(*lblSelectColor, color);
+    lblSelectColor->setAccessibleDescription(QtColor::AccessibleDescription(color));
     if (!mInitializing) {
         emit ColorChanged(color);
         // Selections until the first tick (a drag going on) only report; the tick closes once.
@@ -663,7 +683,7 @@ void frmHSVTintrix::scrollGray_Change() {
     const std::int32_t level = scrollGray->value();
     const OLE_COLOR gray = OleColor::Rgb(level, level, level);
     SetSquareColor(kGraySquare, gray, level > 128 ? kBlack : kWhite);
-    lblColor[kGraySquare]->setToolTip(GrayToolTip(level));
+    SetSquareToolTip(kGraySquare, GrayToolTip(level));
     if (!mInitializing && !mUpdating && !mOneShot) {
         SelectColor(gray);
     }

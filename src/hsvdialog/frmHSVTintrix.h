@@ -133,6 +133,8 @@ private:
     void PlaceDialog(std::int32_t Position, QWidget* Parent, std::int32_t LeftPos, std::int32_t TopPos);
     void SetParentEvent(QWidget* Parent);
     void SetSquareColor(int Index, OLE_COLOR Color, OLE_COLOR CaptionColor);
+    // The tool tip and, with the square's key, the name a screen reader gives it.
+    void SetSquareToolTip(int Index, const QString& ToolTip);
     void SetClientSize(std::int32_t Width, std::int32_t Height);
     std::int32_t TwipsToPixelsX(float Twips) const;
     std::int32_t TwipsToPixelsY(float Twips) const;

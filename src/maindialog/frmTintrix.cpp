@@ -34,6 +34,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <string_view>
 
 namespace {
 
@@ -136,6 +137,17 @@ constexpr ControlRow kControls[] = {
 };
 // clang-format on
 
+// Names for a screen reader where the tool tip alone would not tell two controls apart, or where
+// there is none. Buttons and check boxes need none: Qt names them by their caption, so that a
+// caption that changes (as "Pick!" to "Picking") is announced as it reads.
+constexpr std::pair<const char*, const char*> kAccessibleNames[] = {
+    {"lblCol(1)", "Base color behind the samples"},
+    {"txtBaseColorValue", "Base color value"},
+    {"txtDimmedColorValue", "Dimmed color value"},
+    {"txtContrastColorValue", "Contrast color value"},
+    {"picZoom", "Magnifier"},
+};
+
 // The client area as designed, scratch pad included.
 constexpr int kClientWidthTwips = 9012;
 constexpr int kClientHeightTwips = 5304;
@@ -237,6 +249,23 @@ void SetBackColor(QWidget* widget, OLE_COLOR color) {
         }
     }
     widget->setPalette(palette);
+}
+
+// "" for the buttons and check boxes, see kAccessibleNames.
+QString AccessibleNameOf(const ControlRow& row) {
+    for (const auto& [name, accessibleName] : kAccessibleNames) {
+        if (std::string_view(name) == row.name) {
+            return QString::fromUtf8(accessibleName);
+        }
+    }
+    switch (row.kind) {
+    case Kind::Button:
+    case Kind::ToggleButton:
+    case Kind::CheckBox:
+        return {};
+    default:
+        return QString::fromUtf8(row.toolTip).simplified();
+    }
 }
 
 QWidget* CreateControl(const ControlRow& row, QWidget* parent) {
@@ -429,6 +458,7 @@ void frmTintrix::CreateControls() {
             SetBackColor(control, row.back);
         }
         control->setToolTip(QString::fromUtf8(row.toolTip));
+        control->setAccessibleName(AccessibleNameOf(row));
         control->setVisible((row.flags & Hidden) == 0);
         if (auto* button = qobject_cast<QPushButton*>(control)) {
             button->setAutoDefault(false); // no button is pressed by Enter in another control
@@ -602,6 +632,7 @@ void frmTintrix::ShowBaseColor(OLE_COLOR Color, const HSBValues& HSV) {
     SetForeColor(lblCol[3], Color);
     SetBackColor(lblCol[4], Color);
     SetBackColor(lblCol[5], Color);
+    DescribeSamples();
 
     const int first = FindEquivalentColors(Color);
     if (mListSelectionPending) {
@@ -641,6 +672,19 @@ void frmTintrix::UpdateDerivedColors() {
     SetForeColor(lblCol[5], mContrastColor);
     txtContrastColorValue->setText(ColorValueText(mContrastColor) + " G(" +
                                    GreyText(mContrastColorGreyValue) + ")");
+    DescribeSamples();
+}
+
+void frmTintrix::DescribeSamples() {
+    const QString base = QtColor::AccessibleDescription(mBaseColor);
+    const QString dimmed = QtColor::AccessibleDescription(mDimmedColor);
+    const QString contrast = QtColor::AccessibleDescription(mContrastColor);
+    lblCol[0]->setAccessibleDescription(base);
+    lblCol[1]->setAccessibleDescription(base);
+    lblCol[2]->setAccessibleDescription("Background " + dimmed + ", text " + base);
+    lblCol[3]->setAccessibleDescription("Background " + contrast + ", text " + base);
+    lblCol[4]->setAccessibleDescription("Text " + dimmed + ", background " + base);
+    lblCol[5]->setAccessibleDescription("Text " + contrast + ", background " + base);
 }
 
 OLE_COLOR frmTintrix::ComputeContrastColor(OLE_COLOR Color, std::int32_t Mask) const {

@@ -91,6 +91,8 @@ private:
     void SetBaseColorFromHSV();
     void ShowBaseColor(OLE_COLOR Color, const HSBValues& HSV);
     void UpdateDerivedColors();
+    // The colours of the swatch and the samples for a screen reader, from the stored colours.
+    void DescribeSamples();
     OLE_COLOR ComputeContrastColor(OLE_COLOR Color, std::int32_t Mask) const;
     float ReadDimFactor();
     int FindEquivalentColors(OLE_COLOR Color);

@@ -1,6 +1,7 @@
 #include "QtColor.h"
 
 #include "colormodels/modColorModels.h"
+#include "namedcolors/modNamedColors.h"
 
 namespace QtColor {
 
@@ -13,6 +14,10 @@ QColor ToQColor(OLE_COLOR color) {
 OLE_COLOR FromQColor(const QColor& color) {
     const QColor rgb = color.toRgb();
     return OleColor::Rgb(rgb.red(), rgb.green(), rgb.blue());
+}
+
+QString AccessibleDescription(OLE_COLOR color) {
+    return QString::fromStdString(modNamedColors::FormatRGBText(color));
 }
 
 } // namespace QtColor
