@@ -6,6 +6,13 @@ import sys
 from pathlib import Path
 
 folder = Path(sys.argv[1])
+UNITS = {"us": "µs"}
+
+
+def figure(value):
+    """Three significant digits, never in exponent form."""
+    text = f"{value:.3g}"
+    return f"{value:.0f}" if "e" in text else text
 
 
 def google(program, name):
@@ -16,7 +23,7 @@ def google(program, name):
         return None
     for run in runs:
         if run.get("name") == name and run.get("run_type", "iteration") == "iteration":
-            return f"{run['real_time']:.3g} {run['time_unit']}"
+            return f"{figure(run['real_time'])} {UNITS.get(run['time_unit'], run['time_unit'])}"
     return None
 
 
