@@ -15,7 +15,6 @@ namespace {
 constexpr OLE_COLOR kStartColor = 0x8BD9FE;
 const char* const kUserDefinedColorsFileName = "UserDefinedColors.txt";
 const char* const kUserDefinedColorsPrefix = "USER_";
-
 const char* const kConfigFolderName = "tintrix";
 
 } // namespace
