@@ -1,6 +1,7 @@
 #include "colormodels/CColorModels.h"
 
 #include "common/ComponentError.h"
+#include "support/ByName.h"
 
 #include <cmath>
 #include <functional>
@@ -71,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
                     HueCase{"RedNegativeHalfEven", 128, 0, 48, 338}, HueCase{"GreenHalf", 0, 128, 16, 128},
                     HueCase{"BlueHalf", 16, 0, 128, 248}, HueCase{"BlueHalfEven", 48, 0, 128, 262},
                     HueCase{"Grey", 128, 128, 128, 0}),
-    [](const auto& info) { return info.param.name; });
+    ByName());
 
 TEST(CColorModels, RgbGivesSaturationAndBrightnessInSinglePrecision) {
     const CColorModels red = Colored(255, 0, 0);
@@ -108,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(Table, RgbFromHsbTest,
                                          RgbCase{"SectorThree", 200, 0.5f, 0.8f, 102, 170, 204},
                                          RgbCase{"SectorFour", 270, 1.0f, 1.0f, 128, 0, 255},
                                          RgbCase{"Black", 120, 1.0f, 0.0f, 0, 0, 0}),
-                         [](const auto& info) { return info.param.name; });
+                         ByName());
 
 TEST(CColorModels, TheFormThatWasSetStays) {
     CColorModels m;

@@ -1,5 +1,7 @@
 #include "colormodels/modColorModels.h"
 
+#include "support/ByName.h"
+
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -93,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
         DimCase{"SystemColourIsTranslated", OleColor::SystemColor(5), -0.5f, JoinRGB(128, 128, 128)},
         // Grey 0x404040 darkened below 0.05: Bright 0.05, Sat 0 + shortfall * 1.25.
         DimCase{"DarkGreyGainsSaturation", 0x404040, -0.3f, JoinRGB(13, 11, 11)}),
-    [](const auto& info) { return info.param.name; });
+    ByName());
 
 struct ContrastCase {
     const char* name;
@@ -118,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(Table, ShiftHueTest,
                                          ContrastCase{"PartialRed", kRed, false, kCyan},
                                          // Bright 77 / 255 -> +0.5, V = 204.5000153 in single precision
                                          ContrastCase{"PartialDarkGrey", 0x4D4D4D, false, 0xCDCDCD}),
-                         [](const auto& info) { return info.param.name; });
+                         ByName());
 
 TEST(ContrastBitMethods, WorkOnTheValueAsPassed) {
     EXPECT_EQ(ContrastNegate(0x123456, 0x777777), 0xEDCBA9);
@@ -135,15 +137,6 @@ TEST(ContrastBlackAndWhite, ThresholdOnItuGrey) {
     EXPECT_EQ(ContrastBlackAndWhite(0x7F7F7F, 128), kWhite); // 127: white
     EXPECT_EQ(ContrastBlackAndWhite(0x00FF00, 181), kWhite); // ITU 180, not the default 150
     EXPECT_EQ(ContrastBlackAndWhite(0x00FF00, 151), 0);
-}
-
-TEST(ContrastMethod, Numbers) {
-    EXPECT_EQ(ShiftHue, 0);
-    EXPECT_EQ(XorWithMask, 1);
-    EXPECT_EQ(AndWithMask, 2);
-    EXPECT_EQ(CopyMask, 3);
-    EXPECT_EQ(Negate, 4);
-    EXPECT_EQ(BlackAndWhite, 5);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "common/NumberReader.h"
 
+#include "support/ByName.h"
+
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
@@ -59,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
                              "5",
                              3),
                  4, 1}),
-    [](const auto& info) { return info.param.name; });
+    ByName());
 
 TEST(ReadLeadingNumber, ReadsTheClosestDouble) {
     EXPECT_EQ(ReadLeadingNumber("0.1").Value, 0.1);
@@ -97,6 +99,6 @@ INSTANTIATE_TEST_SUITE_P(
                     ConvertCase{"SmallestInt", "-2147483648", -2147483647 - 1},
                     ConvertCase{"HexBeyondBits", "&H100000000", std::nullopt},
                     ConvertCase{"DecimalComma", "1,5", std::nullopt}),
-    [](const auto& info) { return info.param.name; });
+    ByName());
 
 } // namespace

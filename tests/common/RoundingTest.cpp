@@ -1,5 +1,7 @@
 #include "common/Rounding.h"
 
+#include "support/ByName.h"
+
 #include <cfenv>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -29,7 +31,7 @@ INSTANTIATE_TEST_SUITE_P(
                     RoundCase{"NegativeHalfToEven", -2.5, -2.0}, RoundCase{"NegativeOddHalf", -3.5, -4.0},
                     RoundCase{"NegativeSmall", -0.4, 0.0}, RoundCase{"Integral", 7.0, 7.0},
                     RoundCase{"LargeIntegral", 4503599627370497.0, 4503599627370497.0}),
-    [](const auto& info) { return info.param.name; });
+    ByName());
 
 TEST(RoundHalfEven, IgnoresTheFloatingPointRoundingMode) {
     const int saved = std::fegetround();
