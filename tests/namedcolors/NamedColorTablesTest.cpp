@@ -1,4 +1,5 @@
 #include "namedcolors/modNamedColors.h"
+#include "support/ByName.h"
 
 #include <algorithm>
 #include <cctype>
@@ -133,44 +134,19 @@ TEST_P(CssKeywordTest, HasTheKeywordsValue) {
 
 INSTANTIATE_TEST_SUITE_P(
     Sample, CssKeywordTest,
-    testing::Values(
-        CssKeyword{"black", 0x000000}, CssKeyword{"gray", 0x808080}, CssKeyword{"maroon", 0x800000},
-        CssKeyword{"green", 0x008000}, CssKeyword{"lime", 0x00FF00}, CssKeyword{"olive", 0x808000},
-        CssKeyword{"navy", 0x000080}, CssKeyword{"purple", 0x800080}, CssKeyword{"teal", 0x008080},
-        CssKeyword{"aqua", 0x00FFFF}, CssKeyword{"silver", 0xC0C0C0}, CssKeyword{"aliceblue", 0xF0F8FF},
-        CssKeyword{"antiquewhite", 0xFAEBD7}, CssKeyword{"aquamarine", 0x7FFFD4},
-        CssKeyword{"azure", 0xF0FFFF}, CssKeyword{"beige", 0xF5F5DC}, CssKeyword{"blueviolet", 0x8A2BE2},
-        CssKeyword{"brown", 0xA52A2A}, CssKeyword{"burlywood", 0xDEB887}, CssKeyword{"cadetblue", 0x5F9EA0},
-        CssKeyword{"chartreuse", 0x7FFF00}, CssKeyword{"chocolate", 0xD2691E}, CssKeyword{"coral", 0xFF7F50},
-        CssKeyword{"cornflowerblue", 0x6495ED}, CssKeyword{"cornsilk", 0xFFF8DC},
-        CssKeyword{"crimson", 0xDC143C}, CssKeyword{"darkblue", 0x00008B}, CssKeyword{"darkcyan", 0x008B8B},
-        CssKeyword{"darkgoldenrod", 0xB8860B}, CssKeyword{"darkgray", 0xA9A9A9},
-        CssKeyword{"darkgreen", 0x006400}, CssKeyword{"darkkhaki", 0xBDB76B},
-        CssKeyword{"darkmagenta", 0x8B008B}, CssKeyword{"darkolivegreen", 0x556B2F},
-        CssKeyword{"darkorange", 0xFF8C00}, CssKeyword{"darkorchid", 0x9932CC},
-        CssKeyword{"darkred", 0x8B0000}, CssKeyword{"darksalmon", 0xE9967A},
-        CssKeyword{"darkseagreen", 0x8FBC8F}, CssKeyword{"darkslateblue", 0x483D8B},
-        CssKeyword{"darkslategray", 0x2F4F4F}, CssKeyword{"darkturquoise", 0x00CED1},
-        CssKeyword{"darkviolet", 0x9400D3}, CssKeyword{"deeppink", 0xFF1493},
-        CssKeyword{"deepskyblue", 0x00BFFF}, CssKeyword{"dimgray", 0x696969},
-        CssKeyword{"dodgerblue", 0x1E90FF}, CssKeyword{"firebrick", 0xB22222},
-        CssKeyword{"floralwhite", 0xFFFAF0}, CssKeyword{"forestgreen", 0x228B22},
-        CssKeyword{"gainsboro", 0xDCDCDC}, CssKeyword{"ghostwhite", 0xF8F8FF}, CssKeyword{"gold", 0xFFD700},
-        CssKeyword{"goldenrod", 0xDAA520}, CssKeyword{"greenyellow", 0xADFF2F},
-        CssKeyword{"honeydew", 0xF0FFF0}, CssKeyword{"hotpink", 0xFF69B4}, CssKeyword{"indianred", 0xCD5C5C},
-        CssKeyword{"indigo", 0x4B0082}, CssKeyword{"ivory", 0xFFFFF0}, CssKeyword{"khaki", 0xF0E68C},
-        CssKeyword{"lavender", 0xE6E6FA}, CssKeyword{"lavenderblush", 0xFFF0F5},
-        CssKeyword{"lawngreen", 0x7CFC00}, CssKeyword{"lemonchiffon", 0xFFFACD},
-        CssKeyword{"lightblue", 0xADD8E6}, CssKeyword{"lightcoral", 0xF08080},
-        CssKeyword{"lightgoldenrodyellow", 0xFAFAD2}, CssKeyword{"lightpink", 0xFFB6C1},
-        CssKeyword{"lightyellow", 0xFFFFE0}, CssKeyword{"mediumorchid", 0xBA55D3},
-        CssKeyword{"mediumpurple", 0x9370DB}, CssKeyword{"mintcream", 0xF5FFFA},
-        CssKeyword{"moccasin", 0xFFE4B5}, CssKeyword{"orange", 0xFFA500}, CssKeyword{"orangered", 0xFF4500},
-        CssKeyword{"orchid", 0xDA70D6}, CssKeyword{"palevioletred", 0xDB7093},
-        CssKeyword{"papayawhip", 0xFFEFD5}, CssKeyword{"peachpuff", 0xFFDAB9}, CssKeyword{"plum", 0xDDA0DD},
-        CssKeyword{"salmon", 0xFA8072}, CssKeyword{"thistle", 0xD8BFD8}, CssKeyword{"tomato", 0xFF6347},
-        CssKeyword{"violet", 0xEE82EE}, CssKeyword{"yellowgreen", 0x9ACD32}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::Values(CssKeyword{"black", 0x000000}, CssKeyword{"gray", 0x808080},
+                    CssKeyword{"maroon", 0x800000}, CssKeyword{"green", 0x008000},
+                    CssKeyword{"lime", 0x00FF00}, CssKeyword{"olive", 0x808000}, CssKeyword{"navy", 0x000080},
+                    CssKeyword{"purple", 0x800080}, CssKeyword{"teal", 0x008080},
+                    CssKeyword{"aqua", 0x00FFFF}, CssKeyword{"silver", 0xC0C0C0},
+                    CssKeyword{"aliceblue", 0xF0F8FF}, CssKeyword{"antiquewhite", 0xFAEBD7},
+                    CssKeyword{"crimson", 0xDC143C}, CssKeyword{"darkgoldenrod", 0xB8860B},
+                    CssKeyword{"darkslategray", 0x2F4F4F}, CssKeyword{"dimgray", 0x696969},
+                    CssKeyword{"gainsboro", 0xDCDCDC}, CssKeyword{"goldenrod", 0xDAA520},
+                    CssKeyword{"indigo", 0x4B0082}, CssKeyword{"lightgoldenrodyellow", 0xFAFAD2},
+                    CssKeyword{"mediumpurple", 0x9370DB}, CssKeyword{"orangered", 0xFF4500},
+                    CssKeyword{"palevioletred", 0xDB7093}, CssKeyword{"yellowgreen", 0x9ACD32}),
+    ByName());
 
 // --- Name lookups ----------------------------------------------------------------------------
 
@@ -189,17 +165,10 @@ TEST(NameOfColor, FindsTheOneNameOfAValueInEachTable) {
 
 TEST(NameOfColor, EveryBaseColorButGray75HasAWebTwin) {
     const Table base = BaseTable();
-    const std::vector<std::string> twins = {"HTMLB_Black",
-                                            "HTMLB_Red",
-                                            "HTMLB_Lime",
-                                            "HTMLB_Blue",
-                                            "HTMLB_Aqua",
-                                            "HTMLB_Fuchsia",
-                                            "HTMLB_Yellow",
-                                            "HTMLB_White",
-                                            "HTMLB_Silver",
-                                            "HTMLB_Gray",
-                                            ""};
+    // clang-format off
+    const std::vector<std::string> twins = {"HTMLB_Black", "HTMLB_Red", "HTMLB_Lime", "HTMLB_Blue",
+        "HTMLB_Aqua", "HTMLB_Fuchsia", "HTMLB_Yellow", "HTMLB_White", "HTMLB_Silver", "HTMLB_Gray", ""};
+    // clang-format on
     ASSERT_EQ(base.Values.size(), twins.size());
     for (std::size_t i = 0; i < twins.size(); ++i) {
         EXPECT_EQ(NameOfHTMLColor(base.Values[i]), twins[i]) << base.Names[i];

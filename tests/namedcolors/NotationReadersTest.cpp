@@ -1,6 +1,7 @@
 #include "CommaLocale.h"
 #include "namedcolors/modNamedColors.h"
 #include "namedcolors/modTintrix.h"
+#include "support/ByName.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -34,7 +35,7 @@ INSTANTIATE_TEST_SUITE_P(
                     LongCase{"TrailingText", "12abc", 0}, LongCase{"HalfToEven", "2.5", 2},
                     LongCase{"HexAllBits", "&HFFFFFFFF", -1}, LongCase{"OutOfRange", "99999999999", 0},
                     LongCase{"HexOutOfRange", "&H1FFFFFFFF", 0}),
-    [](const auto& info) { return info.param.name; });
+    ByName());
 
 // --- SplitRGBText --------------------------------------------------------------------------------
 
@@ -72,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(Table, SplitRGBTextFailure,
                                          SplitFailure{"TwoPieces", "&H0000FF #FF0000 RGB(255, 0)"},
                                          SplitFailure{"FourPieces", "&H0000FF #FF0000 RGB(255, 0, 0, 0)"},
                                          SplitFailure{"WebBeforeHex", "#FF0000 &H0000FF RGB(255, 0, 0)"}),
-                         [](const auto& info) { return info.param.name; });
+                         ByName());
 
 // --- ParseRGBText --------------------------------------------------------------------------------
 
@@ -112,13 +113,9 @@ INSTANTIATE_TEST_SUITE_P(
                     RGBCase{"BlueTooLarge", "&H0000FF #FF0000 RGB(0, 0, 256)", kRed, -1},
                     RGBCase{"LowerCaseRgbIsNotRemoved", "&H0000FF #FF0000 rgb(10, 20, 30)", kRed, 0x1E1400},
                     RGBCase{"DecimalHexComponents", "&H0000FF #FF0000 RGB(&H10, 2e1, 0)", kRed, 0x001410},
-                    RGBCase{"NoWebPart", "&H0000FF RGB(255, 0, 0)", kRed, -1},
-                    RGBCase{"LowerCaseH", "&h0000FF #FF0000 RGB(255, 0, 0)", kRed, -1},
-                    RGBCase{"MissingSpaceAfterHex", "&H0000FF#FF0000 RGB(255, 0, 0)", kRed, -1},
-                    RGBCase{"TwoPieces", "&H0000FF #FF0000 RGB(255, 0)", kRed, -1},
-                    RGBCase{"FourPieces", "&H0000FF #FF0000 RGB(255, 0, 0, 0)", kRed, -1},
+                    RGBCase{"NewTextDoesNotSplit", "&H0000FF #FF0000 RGB(255, 0)", kRed, -1},
                     RGBCase{"OldTextDoesNotSplit", kRed, "garbage", -1}),
-    [](const auto& info) { return info.param.name; });
+    ByName());
 
 // --- ParseRGBComponents ----------------------------------------------------------------------------
 
@@ -170,7 +167,7 @@ INSTANTIATE_TEST_SUITE_P(
                     HSVCase{"TwoPieces", "HSV(120, 0.5)", kFailed},
                     HSVCase{"NoPrefix", "(120, 0.5, 0.5)", kFailed}, HSVCase{"PrefixOnly", "HS", kFailed},
                     HSVCase{"Empty", "", kFailed}, HSVCase{"HueOverflows", "HSV(1e400, 0, 0)", kFailed}),
-    [](const auto& info) { return info.param.name; });
+    ByName());
 
 // --- The readers ignore the locale ------------------------------------------------------------
 

@@ -1,6 +1,7 @@
 #include "CommaLocale.h"
 #include "colormodels/modColorModels.h"
 #include "namedcolors/modNamedColors.h"
+#include "support/ByName.h"
 
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -37,7 +38,7 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"RedFullLine", 0x0000FF, 2, "&H0000FF #FF0000 RGB(255,   0,   0) HSV(  0, 1.0000, 1.0000)"},
         LineCase{"BlueFullLine", 0xFF0000, 2, "&HFF0000 #0000FF RGB(  0,   0, 255) HSV(240, 1.0000, 1.0000)"},
         LineCase{"ModeThreeIsEmpty", 0x0000FF, 3, ""}, LineCase{"NegativeModeIsEmpty", 0x0000FF, -1, ""}),
-    [](const auto& info) { return info.param.name; });
+    ByName());
 
 TEST(FormatColorText, ModeOneWritesTheGivenTripleNotTheColor) {
     EXPECT_EQ(FormatColorText(0xFFFFFF, HSBValues{120, 0.5f, 0.25f}, 1), "HSV(120, 0.5000, 0.2500)");
@@ -102,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
         HexCase{"SevenDigitsNotCut", 0x1234567, 6, true, "&H1234567"},
         HexCase{"MinusOne", -1, 2, false, "FFFFFFFF"}, HexCase{"UpperCase", 0xABCDEF, 2, false, "ABCDEF"},
         HexCase{"WidePadding", 0x1F, 10, false, "000000001F"}),
-    [](const auto& info) { return info.param.name; });
+    ByName());
 
 TEST(AlignRight, PadsOnTheLeftOrKeepsTheLastCharacters) {
     EXPECT_EQ(AlignRight("7", 3), "  7");

@@ -1,4 +1,5 @@
 #include "namedcolors/modNamedColors.h"
+#include "support/ByName.h"
 
 #include <chrono>
 #include <filesystem>
@@ -60,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"UnicodeName", "Gr\xC3\xBCn &H00FF00", {"USER_Gr\xC3\xBCn"}, {0xFF00}},
         FileCase{"LoneLineFeedsInsideAName", "a\nb &H000001", {"USER_a\nb"}, {1}},
         FileCase{"SingleEntryWithoutLineEnd", "Solo &H0000FF", {"USER_Solo"}, {0xFF}}),
-    [](const auto& info) { return info.param.name; });
+    ByName());
 
 INSTANTIATE_TEST_SUITE_P(
     VoidFiles, UserFileFormatTest,
@@ -80,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
                     FileCase{"CommentMentioningTheMarker", "; values are &HBBGGRR\r\nRed &H0000FF", {}, {}},
                     FileCase{"OnlyComments", "; nothing here\r\n\r\n", {}, {}},
                     FileCase{"OnlyALineEnd", "\r\n", {}, {}}),
-    [](const auto& info) { return info.param.name; });
+    ByName());
 
 TEST(UserFileFormat, EmptyTextLeavesTheArraysAlone) {
     NameList names{"kept"};
@@ -147,21 +148,14 @@ protected:
     fs::path mFolder;
 };
 
-TEST_F(UserFileOnDisk, ReadsTheEntries) {
-    const std::string path = Write("UserDefinedColors.txt", "Corporate blue &HA05000\r\nSea &HAA8800\r\n");
+TEST_F(UserFileOnDisk, ReadsTheEntriesOfAWindowsFile) {
+    const std::string path =
+        Write("UserDefinedColors.txt", "Corporate blue &HA05000\r\nGr\xFCn &H00FF00\r\n");
     NameList names;
     ValueList values;
     ASSERT_EQ(GetUserDefinedColors(path, "USER_", names, values), 2);
-    EXPECT_EQ(names, (NameList{"USER_Corporate blue", "USER_Sea"}));
-    EXPECT_EQ(values, (ValueList{0xA05000, 0xAA8800}));
-}
-
-TEST_F(UserFileOnDisk, DecodesAWindowsFile) {
-    const std::string path = Write("UserDefinedColors.txt", "Gr\xFCn &H00FF00\r\n");
-    NameList names;
-    ValueList values;
-    ASSERT_EQ(GetUserDefinedColors(path, "USER_", names, values), 1);
-    EXPECT_EQ(names[0], "USER_Gr\xC3\xBCn");
+    EXPECT_EQ(names, (NameList{"USER_Corporate blue", "USER_Gr\xC3\xBCn"}));
+    EXPECT_EQ(values, (ValueList{0xA05000, 0x00FF00}));
 }
 
 TEST_F(UserFileOnDisk, CreatesAMissingFileEmpty) {
@@ -197,19 +191,13 @@ TEST_F(UserFileOnDisk, UnreadableFileReadsAsEmpty) {
     EXPECT_EQ(ReadTextFile(path), "");
 }
 
-TEST_F(UserFileOnDisk, ADirectoryReadsAsEmpty) {
-    EXPECT_EQ(ReadTextFile(mFolder.string()), "");
-}
-
-TEST_F(UserFileOnDisk, AFifoReadsAsEmptyWithoutWaitingForAWriter) {
-    const fs::path path = mFolder / "fifo";
-    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
-    EXPECT_EQ(ReadTextFile(path.string()), "");
-}
-
-TEST_F(UserFileOnDisk, DevicesReadAsEmpty) {
-    EXPECT_EQ(ReadTextFile("/dev/zero"), "");
-    EXPECT_EQ(ReadTextFile("/dev/null"), "");
+// A fifo without a writer would block the read.
+TEST_F(UserFileOnDisk, WhatIsNoRegularFileReadsAsEmptyAtOnce) {
+    const fs::path fifo = mFolder / "fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const fs::path& path : {mFolder, fifo, fs::path("/dev/zero"), fs::path("/dev/null")}) {
+        EXPECT_EQ(ReadTextFile(path.string()), "") << path;
+    }
 }
 
 TEST_F(UserFileOnDisk, FilesOverSixtyFourMiBAreNotLoaded) {
