@@ -1,5 +1,7 @@
 #include "platform/PickingBackend.h"
 
+#include "support/ByName.h"
+
 #include <QString>
 #include <gtest/gtest.h>
 #include <ostream>
@@ -19,10 +21,6 @@ struct SessionCase {
     bool asksScreen; // whether the choice has to read the screen
     bool asksPortal; // whether the choice has to ask the session bus
 };
-
-void PrintTo(const SessionCase& row, std::ostream* os) {
-    *os << row.name;
-}
 
 class ChoosePickingBackendTest : public testing::TestWithParam<SessionCase> {};
 
@@ -62,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(Sessions, ChoosePickingBackendTest, testing::Values(
     SessionCase{"OtherReadable", "eglfs", true, true, kScreen, true, false},
     SessionCase{"OtherUnreadableWithPortal", "offscreen", false, true, kDesktop, true, true},
     SessionCase{"OtherUnreadableWithoutPortal", "offscreen", false, false, kScreen, true, true}
-), [](const testing::TestParamInfo<SessionCase>& info) { return std::string(info.param.name); });
+), ByName());
 // clang-format on
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "platform/PortalColorPicker.h"
 
+#include "support/ByName.h"
 #include "support/FakePortal.h"
 #include "support/QtPrinters.h"
 #include "support/SessionBusTest.h"
@@ -30,10 +31,6 @@ struct FractionCase {
     OLE_COLOR expected;
 };
 
-void PrintTo(const FractionCase& row, std::ostream* os) {
-    *os << row.name;
-}
-
 class ColorFromFractionsTest : public testing::TestWithParam<FractionCase> {};
 
 TEST_P(ColorFromFractionsTest, RoundsHalvesToEvenAndClamps) {
@@ -59,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(Fractions, ColorFromFractionsTest, testing::Values(
     FractionCase{"BelowZeroClamps", -0.001, -1.0, -1e300, 0x000000},
     FractionCase{"InfinitiesClamp", kInfinity, -kInfinity, 0.5, Rgb(255, 0, 128)},
     FractionCase{"NaNIsZero", kNaN, 1.0, kNaN, Rgb(0, 255, 0)}
-), [](const testing::TestParamInfo<FractionCase>& info) { return std::string(info.param.name); });
+), ByName());
 // clang-format on
 
 TEST(ColorFromFractions, EveryByteOverTwoHundredFiftyFiveComesBackAsItself) {
@@ -173,10 +170,6 @@ struct ResponseCase {
     Outcome expected;
 };
 
-void PrintTo(const ResponseCase& row, std::ostream* os) {
-    *os << row.name;
-}
-
 class PortalResponseTest : public PortalTest, public testing::WithParamInterface<ResponseCase> {};
 
 TEST_P(PortalResponseTest, EndsInTheOutcomeWithNoColour) {
@@ -194,7 +187,7 @@ INSTANTIATE_TEST_SUITE_P(Responses, PortalResponseTest, testing::Values(
     ResponseCase{"UnknownCode", 7, {}, Outcome::Failed},
     ResponseCase{"SuccessWithoutColour", 0, {}, Outcome::Failed},
     ResponseCase{"SuccessWithAColourOfAnotherType", 0, {{"color", QStringLiteral("red")}}, Outcome::Failed}
-), [](const testing::TestParamInfo<ResponseCase>& info) { return std::string(info.param.name); });
+), ByName());
 // clang-format on
 
 TEST_F(PortalTest, VersionOneHasNoPickerAndIsNotAsked) {
