@@ -4,6 +4,7 @@
 #include "fakes/FakeScreen.h"
 #include "platform/PictureBox.h"
 #include "platform/QtColor.h"
+#include "support/ByName.h"
 #include "support/QtPrinters.h"
 
 #include <QWidget>
@@ -13,13 +14,6 @@
 #include <vector>
 
 namespace {
-
-// Names a table's test after its row.
-struct ByName {
-    template <class Row> std::string operator()(const testing::TestParamInfo<Row>& info) const {
-        return info.param.name;
-    }
-};
 
 // A desktop whose every pixel tells where it is: red and green hold x, green and blue hold y.
 QImage NumberedPixels(QSize size) {
@@ -85,119 +79,50 @@ struct ZoomCase {
 };
 
 // The 100 x 100 view at factor 6 shows 16 x 16 whole screen pixels, its cursor cell at 48, 48.
+// clang-format off
 const ZoomCase kZoomCases[] = {
     {.name = "Centred", .cursor = {640, 512}, .image = {0, 0, 96, 96}, .source = {632, 504}},
-    {.name = "CentredWithPartialCells",
-     .cursor = {640, 512},
-     .fullPixelsOnly = false,
-     .image = {0, 0, 100, 100},
-     .source = {632, 504}},
-    {.name = "TopLeftCorner",
-     .cursor = {0, 0},
-     .image = {48, 48, 48, 48},
-     .source = {0, 0},
-     .margins = {{0, 0, 48, 96}, {0, 0, 96, 48}}},
-    {.name = "TopLeftCornerWithPartialCells",
-     .cursor = {0, 0},
-     .fullPixelsOnly = false,
-     .image = {48, 48, 52, 52},
-     .source = {0, 0},
-     .margins = {{0, 0, 48, 100}, {0, 0, 100, 48}}},
-    {.name = "LastColumn",
-     .cursor = {1279, 512},
-     .image = {0, 0, 54, 96},
-     .source = {1271, 504},
-     .margins = {{54, 0, 42, 96}}},
-    {.name = "OnePixelBeyondTheRightEdge",
-     .cursor = {1273, 512},
-     .image = {0, 0, 90, 96},
-     .source = {1265, 504},
-     .margins = {{90, 0, 6, 96}}},
-    {.name = "BottomRightCorner",
-     .cursor = {1279, 1023},
-     .image = {0, 0, 54, 54},
-     .source = {1271, 1015},
-     .margins = {{54, 0, 42, 96}, {0, 54, 96, 42}}},
-    {.name = "CornerCursor",
-     .cursor = {100, 200},
-     .centred = false,
-     .image = {0, 0, 96, 96},
-     .source = {100, 200},
-     .cell = {0, 0}},
-    {.name = "CornerCursorAtLastColumn",
-     .cursor = {1279, 200},
-     .centred = false,
-     .image = {0, 0, 6, 96},
-     .source = {1279, 200},
-     .margins = {{6, 0, 90, 96}},
-     .cell = {0, 0}},
+    {.name = "CentredWithPartialCells", .cursor = {640, 512}, .fullPixelsOnly = false,
+     .image = {0, 0, 100, 100}, .source = {632, 504}},
+    {.name = "TopLeftCorner", .cursor = {0, 0},
+     .image = {48, 48, 48, 48}, .source = {0, 0}, .margins = {{0, 0, 48, 96}, {0, 0, 96, 48}}},
+    {.name = "TopLeftCornerWithPartialCells", .cursor = {0, 0}, .fullPixelsOnly = false,
+     .image = {48, 48, 52, 52}, .source = {0, 0}, .margins = {{0, 0, 48, 100}, {0, 0, 100, 48}}},
+    {.name = "LastColumn", .cursor = {1279, 512},
+     .image = {0, 0, 54, 96}, .source = {1271, 504}, .margins = {{54, 0, 42, 96}}},
+    {.name = "OnePixelBeyondTheRightEdge", .cursor = {1273, 512},
+     .image = {0, 0, 90, 96}, .source = {1265, 504}, .margins = {{90, 0, 6, 96}}},
+    {.name = "BottomRightCorner", .cursor = {1279, 1023},
+     .image = {0, 0, 54, 54}, .source = {1271, 1015}, .margins = {{54, 0, 42, 96}, {0, 54, 96, 42}}},
+    {.name = "CornerCursor", .cursor = {100, 200}, .centred = false,
+     .image = {0, 0, 96, 96}, .source = {100, 200}, .cell = {0, 0}},
+    {.name = "CornerCursorAtLastColumn", .cursor = {1279, 200}, .centred = false,
+     .image = {0, 0, 6, 96}, .source = {1279, 200}, .margins = {{6, 0, 90, 96}}, .cell = {0, 0}},
     // 1287 - 1280.5 = 6.5 pixels beyond the edge count as 6, and 1285 - 1279.5 = 5.5 as 6.
-    {.name = "DesktopEdgeHalfRoundsDownToEven",
-     .pixels = {1281, 1024},
-     .desktopWidth = 1280.5,
-     .cursor = {1279, 512},
-     .image = {0, 0, 60, 96},
-     .source = {1271, 504},
-     .margins = {{60, 0, 36, 96}}},
-    {.name = "DesktopEdgeHalfRoundsUpToEven",
-     .pixels = {1281, 1024},
-     .desktopWidth = 1279.5,
-     .cursor = {1277, 512},
-     .image = {0, 0, 60, 96},
-     .source = {1269, 504},
-     .margins = {{60, 0, 36, 96}}},
-    {.name = "DestinationOffset",
-     .cursor = {640, 512},
-     .dest = {10, 20, 100, 100},
-     .image = {10, 20, 96, 96},
-     .source = {632, 504},
-     .cell = {58, 68}},
-    {.name = "DestinationOffsetAtTopLeftCorner",
-     .cursor = {0, 0},
-     .dest = {10, 20, 100, 100},
-     .image = {58, 68, 48, 48},
-     .source = {0, 0},
-     .margins = {{10, 20, 48, 96}, {10, 20, 96, 48}},
-     .cell = {58, 68}},
-    {.name = "PartialCellsStayInTheDestination",
-     .cursor = {640, 512},
-     .dest = {10, 20, 100, 100},
-     .fullPixelsOnly = false,
-     .image = {10, 20, 100, 100},
-     .source = {632, 504},
-     .cell = {58, 68}},
-    {.name = "SourceWiderThanTheDesktop",
-     .pixels = {10, 10},
-     .cursor = {5, 5},
-     .image = {18, 18, 60, 60},
-     .source = {0, 0},
+    {.name = "DesktopEdgeHalfRoundsDownToEven", .pixels = {1281, 1024}, .desktopWidth = 1280.5, .cursor = {1279, 512},
+     .image = {0, 0, 60, 96}, .source = {1271, 504}, .margins = {{60, 0, 36, 96}}},
+    {.name = "DesktopEdgeHalfRoundsUpToEven", .pixels = {1281, 1024}, .desktopWidth = 1279.5, .cursor = {1277, 512},
+     .image = {0, 0, 60, 96}, .source = {1269, 504}, .margins = {{60, 0, 36, 96}}},
+    {.name = "DestinationOffset", .cursor = {640, 512}, .dest = {10, 20, 100, 100},
+     .image = {10, 20, 96, 96}, .source = {632, 504}, .cell = {58, 68}},
+    {.name = "DestinationOffsetAtTopLeftCorner", .cursor = {0, 0}, .dest = {10, 20, 100, 100},
+     .image = {58, 68, 48, 48}, .source = {0, 0},
+     .margins = {{10, 20, 48, 96}, {10, 20, 96, 48}}, .cell = {58, 68}},
+    {.name = "PartialCellsStayInTheDestination", .cursor = {640, 512}, .dest = {10, 20, 100, 100}, .fullPixelsOnly = false,
+     .image = {10, 20, 100, 100}, .source = {632, 504}, .cell = {58, 68}},
+    {.name = "SourceWiderThanTheDesktop", .pixels = {10, 10}, .cursor = {5, 5},
+     .image = {18, 18, 60, 60}, .source = {0, 0},
      .margins = {{0, 0, 18, 96}, {0, 0, 96, 18}, {78, 0, 18, 96}, {0, 78, 96, 18}}},
-    {.name = "ZoomFactorOne",
-     .cursor = {640, 512},
-     .zoomFactor = 1,
-     .image = {0, 0, 100, 100},
-     .source = {590, 462},
-     .cell = {50, 50}},
-    {.name = "ZoomFactor32",
-     .cursor = {640, 512},
-     .zoomFactor = 32,
-     .image = {0, 0, 96, 96},
-     .source = {639, 511},
-     .cell = {32, 32}},
-    {.name = "MonitorLeftOfThePrimary",
-     .pixels = {2560, 1024},
-     .origin = {-1280, 0},
-     .cursor = {-1280, 0},
-     .image = {48, 48, 48, 48},
-     .source = {-1280, 0},
-     .margins = {{0, 0, 48, 96}, {0, 0, 96, 48}}},
-    {.name = "GapBesideASmallerMonitor",
-     .pixels = {1920, 1024},
-     .gap = {1280, 600, 640, 424},
-     .cursor = {1300, 598},
-     .image = {0, 0, 96, 96},
-     .source = {1292, 590}},
+    {.name = "ZoomFactorOne", .cursor = {640, 512}, .zoomFactor = 1,
+     .image = {0, 0, 100, 100}, .source = {590, 462}, .cell = {50, 50}},
+    {.name = "ZoomFactor32", .cursor = {640, 512}, .zoomFactor = 32,
+     .image = {0, 0, 96, 96}, .source = {639, 511}, .cell = {32, 32}},
+    {.name = "MonitorLeftOfThePrimary", .pixels = {2560, 1024}, .origin = {-1280, 0}, .cursor = {-1280, 0},
+     .image = {48, 48, 48, 48}, .source = {-1280, 0}, .margins = {{0, 0, 48, 96}, {0, 0, 96, 48}}},
+    {.name = "GapBesideASmallerMonitor", .pixels = {1920, 1024}, .gap = {1280, 600, 640, 424}, .cursor = {1300, 598},
+     .image = {0, 0, 96, 96}, .source = {1292, 590}},
 };
+// clang-format on
 
 class ZoomGeometry : public testing::TestWithParam<ZoomCase> {};
 
@@ -267,21 +192,6 @@ TEST_F(CZoomTest, NewObjectHasTheDefaults) {
     EXPECT_TRUE(zoom.ShowFullPixelsOnly());
     EXPECT_TRUE(zoom.MouseCentered());
     EXPECT_EQ(zoom.LastCursorPosColor(), 0);
-    EXPECT_EQ(zoom.LastCursorPosX(), 0);
-    EXPECT_EQ(zoom.LastCursorPosY(), 0);
-    EXPECT_EQ(zoom.ScaledLastCursorPosX(), 0);
-    EXPECT_EQ(zoom.ScaledLastCursorPosY(), 0);
-}
-
-TEST_F(CZoomTest, SettersStoreTheirValues) {
-    zoom.SetShowFullPixelsOnly(false);
-    zoom.SetMouseCentered(false);
-    zoom.SetZoomFactor(1);
-    EXPECT_FALSE(zoom.ShowFullPixelsOnly());
-    EXPECT_FALSE(zoom.MouseCentered());
-    EXPECT_EQ(zoom.ZoomFactor(), 1);
-    zoom.SetZoomFactor(32);
-    EXPECT_EQ(zoom.ZoomFactor(), 32);
 }
 
 struct FactorCase {
@@ -366,13 +276,6 @@ TEST_F(CZoomTest, ReadsTheCursorPixelAlsoWhenItsCellLiesOutsideTheImage) {
     EXPECT_EQ(zoom.LastCursorPosColor(), OleOf(ScreenPixel(screen, {640, 512})));
     EXPECT_EQ(dest.pixel(0, 0), ScreenPixel(screen, {642, 504})); // column 10 of the view
     EXPECT_EQ(screen.grabs, 2);
-}
-
-TEST_F(CZoomTest, ColourIsThePlainRgbValueOfTheCursorPixel) {
-    screen.pixels.setPixel(640, 512, qRgb(0x11, 0x22, 0x33));
-    QImage dest = Destination();
-    zoom.Zoom(dest, 0, 0, 100, 100, kMask);
-    EXPECT_EQ(zoom.LastCursorPosColor(), 0x332211);
 }
 
 TEST_F(CZoomTest, NestedZoomIsRefusedWithoutDrawingOrChangingAnything) {
