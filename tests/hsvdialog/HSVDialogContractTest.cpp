@@ -2,6 +2,7 @@
 #include "HSVDialogFixture.h"
 #include "colormodels/modColorModels.h"
 #include "common/ComponentError.h"
+#include "support/ByName.h"
 
 namespace {
 
@@ -45,8 +46,7 @@ const Ending kEndings[] = {
     {"CloseButton", false, false, [](Fixture& f) { f.dialog->close(); }, true},
     {"Reject", false, false, [](Fixture& f) { f.dialog->reject(); }, true},
 };
-INSTANTIATE_TEST_SUITE_P(HSVDialog, Ends, testing::ValuesIn(kEndings),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(HSVDialog, Ends, testing::ValuesIn(kEndings), ByName());
 
 TEST_F(Fixture, WithEveryOptionLeftOutIsModalCentredUnownedWithoutButtons) {
     ArmModal([this] {
@@ -63,30 +63,6 @@ TEST_F(Fixture, WithEveryOptionLeftOutIsModalCentredUnownedWithoutButtons) {
     EXPECT_FALSE(dialog->ShowDialog(kRed));
     EXPECT_EQ(dialog->SelectedColor(), 0x0000FF00);
     EXPECT_EQ(dialog->OriginalColor(), kRed);
-}
-
-// The main dialog's call: modal, owned by it, to its right, without buttons, changes applied live.
-TEST_F(Fixture, OpensModallyOwnedByAndRightOfItsParent) {
-    QWidget parent;
-    parent.setGeometry(100, 120, 400, 300);
-    parent.show();
-    QSignalSpy changed(dialog.get(), &frmHSVTintrix::ColorChanged);
-    ArmModal([&] {
-        EXPECT_EQ(dialog->parentWidget(), &parent);
-        EXPECT_EQ(dialog->windowTitle(), "Select HSV color");
-        EXPECT_EQ(dialog->frameGeometry().left(), parent.frameGeometry().right() + 1);
-        EXPECT_EQ(dialog->frameGeometry().top(), parent.frameGeometry().top());
-        ClickRow(100);
-        EXPECT_EQ(changed.count(), 1);
-        Key(Qt::Key_Escape);
-    });
-    EXPECT_TRUE(dialog->ShowDialog(0x8BD9FE, "Select HSV color", true, &parent, 0, 3, false, true,
-                                   frmHSVTintrix::NoPosition, frmHSVTintrix::NoPosition));
-    EXPECT_TRUE(dialog->Cancelled());
-    ASSERT_EQ(changed.count(), 1);
-    EXPECT_EQ(dialog->SelectedColor(), changed.at(0).at(0).value<OLE_COLOR>());
-    EXPECT_EQ(Text("txtHue"), "100");
-    dialog.reset(); // before its owner
 }
 
 TEST_F(Fixture, EndsOnTheReleaseOfEnterNotOnItsPress) {
@@ -131,11 +107,6 @@ TEST_F(Fixture, ReportsChangesSynchronouslyDuringTheModalRun) {
     });
     EXPECT_TRUE(dialog->ShowDialog(kRed));
     EXPECT_EQ(dialog->SelectedColor(), 0x00FF0000); // the caller restores on cancel, not the dialog
-}
-
-TEST_F(Fixture, UsesACaptionUnchanged) {
-    dialog->ShowDialog(kRed, "Select HSV color", false, nullptr, 3);
-    EXPECT_EQ(dialog->windowTitle(), "Select HSV color");
 }
 
 TEST_F(Fixture, ModelessModesReturnAtOnceAndReportTheEndByUnloading) {

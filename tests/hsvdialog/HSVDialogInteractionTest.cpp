@@ -2,6 +2,7 @@
 // and the one-shot mode.
 #include "HSVDialogFixture.h"
 #include "colormodels/modColorModels.h"
+#include "support/ByName.h"
 
 namespace {
 
@@ -82,8 +83,7 @@ const FieldKey kFieldKeys[] = {
     {"LeftDoesNothing", 100, Qt::Key_Left, Qt::NoModifier, -1},
     {"RightDoesNothing", 100, Qt::Key_Right, Qt::NoModifier, -1},
 };
-INSTANTIATE_TEST_SUITE_P(HSVDialog, OnTheField, testing::ValuesIn(kFieldKeys),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(HSVDialog, OnTheField, testing::ValuesIn(kFieldKeys), ByName());
 
 TEST_F(Fixture, TheSaturationBarAt333Shows33Point3) {
     Open(kRed);
@@ -152,8 +152,7 @@ const PresetKey kPresetKeys[] = {
     {"Cyan", 'C', 0x00FFFF00},  {"Magenta", 'M', 0x00FF00FF},  {"LightGrey", '0', 0x00C0C0C0},
     {"Grey", '1', 0x00808080},  {"DarkGrey", '2', 0x00404040}, {"GreyBarSquare", 'S', 0x00808080},
 };
-INSTANTIATE_TEST_SUITE_P(HSVDialog, PressingAPresetKey, testing::ValuesIn(kPresetKeys),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(HSVDialog, PressingAPresetKey, testing::ValuesIn(kPresetKeys), ByName());
 
 TEST_F(Fixture, SSelectsTheGreyOfSquare11AndXDoesNothing) {
     Open(0x00404040);

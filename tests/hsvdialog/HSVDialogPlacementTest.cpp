@@ -1,5 +1,6 @@
 // Where the dialog opens, how it follows its parent in Mode 2, and the focus on activation.
 #include "HSVDialogFixture.h"
+#include "support/ByName.h"
 
 #include <QCloseEvent>
 #include <optional>
@@ -55,19 +56,7 @@ const Placement kPlacements[] = {
     {"Position7WithoutParent", kScreen, std::nullopt, 7, kNone, kNone, {484, 327}},
     {"LargerThanTheScreen", {200, 300}, std::nullopt, 0, kNone, kNone, {0, 0}},
 };
-INSTANTIATE_TEST_SUITE_P(HSVDialog, Places, testing::ValuesIn(kPlacements),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(Fixture, OpensToTheRightOfAShownParentTouchingItsFrame) {
-    QWidget parent;
-    parent.setGeometry(200, 150, 400, 300);
-    parent.show();
-    dialog->ShowDialog(kRed, "Select HSV color", true, &parent, 1, 3);
-    EXPECT_EQ(dialog->frameGeometry().left(), parent.frameGeometry().right() + 1);
-    EXPECT_EQ(dialog->frameGeometry().top(), parent.frameGeometry().top());
-    dialog->close();
-    dialog.reset();
-}
+INSTANTIATE_TEST_SUITE_P(HSVDialog, Places, testing::ValuesIn(kPlacements), ByName());
 
 // Records whether the dialog was still open when the close reached the parent itself.
 class ClosingParent : public QWidget {
