@@ -2,6 +2,7 @@
 #include "colormodels/modColorModels.h"
 #include "namedcolors/modNamedColors.h"
 #include "platform/QtColor.h"
+#include "support/ByName.h"
 
 namespace {
 
@@ -28,6 +29,8 @@ TEST_F(MainDialogTest, OpensWithTheStartColorDimFactorAndShiftHueAndNoPad) {
     EXPECT_EQ(Get<QComboBox>("cboContrastColorMode")->currentText(), "ShiftHue");
     EXPECT_FALSE(Get<QCheckBox>("chkScratchPad")->isChecked());
     EXPECT_FALSE(Get("txtOut")->isVisible());
+    EXPECT_FALSE(Get<QComboBox>("cboSelect")->isEditable());
+    EXPECT_FALSE(Get<QComboBox>("cboContrastColorMode")->isEditable());
 
     EXPECT_EQ(dialog->BaseColorGreyValue(), modColorModels::GrayValueOfColor(kStartColor, false));
     EXPECT_EQ(dialog->DimmedColor(), modColorModels::DimColor(kStartColor, 0.2f));
@@ -41,21 +44,19 @@ TEST_F(MainDialogTest, OpensWithTheStartColorDimFactorAndShiftHueAndNoPad) {
 
 TEST_F(MainDialogTest, SampleFieldsShowTheBaseDimmedAndContrastColors) {
     Open();
-    const auto back = [this](const char* name) { return Get(name)->palette().color(QPalette::Window); };
-    const auto fore = [this](const char* name) { return Get(name)->palette().color(QPalette::WindowText); };
     const QColor base = QtColor::ToQColor(dialog->BaseColor());
     const QColor dimmed = QtColor::ToQColor(dialog->DimmedColor());
     const QColor contrast = QtColor::ToQColor(dialog->ContrastColor());
-    EXPECT_EQ(back("lblCol(0)"), base);
-    EXPECT_EQ(back("lblCol(1)"), base);
-    EXPECT_EQ(back("lblCol(2)"), dimmed);
-    EXPECT_EQ(fore("lblCol(2)"), base);
-    EXPECT_EQ(back("lblCol(3)"), contrast);
-    EXPECT_EQ(fore("lblCol(3)"), base);
-    EXPECT_EQ(back("lblCol(4)"), base);
-    EXPECT_EQ(fore("lblCol(4)"), dimmed);
-    EXPECT_EQ(back("lblCol(5)"), base);
-    EXPECT_EQ(fore("lblCol(5)"), contrast);
+    // Background and text of lblCol(0) .. lblCol(5); the swatches' text is unseen.
+    const std::pair<QColor, QColor> expected[] = {{base, {}},       {base, {}},     {dimmed, base},
+                                                  {contrast, base}, {base, dimmed}, {base, contrast}};
+    for (int i = 0; i < 6; ++i) {
+        const QPalette palette = Get(QString("lblCol(%1)").arg(i))->palette();
+        EXPECT_EQ(palette.color(QPalette::Window), expected[i].first) << i;
+        if (expected[i].second.isValid()) {
+            EXPECT_EQ(palette.color(QPalette::WindowText), expected[i].second) << i;
+        }
+    }
 }
 
 TEST_F(MainDialogTest, GreyValueSevenIsRightAlignedInThreeCharacters) {
@@ -95,16 +96,16 @@ TEST_P(TypingANotation, SetsTheBaseColorOnEnter) {
 }
 
 // The start line is "&H8BD9FE #FED98B RGB(254, 217, 139)", the HSV text "HSV( 41, 0.4528, 0.9961)".
-INSTANTIATE_TEST_SUITE_P(
-    MainDialog, TypingANotation,
-    testing::Values(TypedColor{"Hexadecimal", "txtBaseColorRGB", 2, 6, "00FF00", 0x00FF00},
-                    TypedColor{"Web", "txtBaseColorRGB", 10, 6, "0000FF", 0xFF0000},
-                    TypedColor{"Decimal", "txtBaseColorRGB", 21, 3, " 10", 0x8BD90A},
-                    TypedColor{"SystemColorInHexadecimal", "txtBaseColorRGB", 2, 6, "80000005",
-                               OleColor::SystemColor(5)},
-                    TypedColor{"HSVHue", "txtBaseColorHSV", 4, 3, "120",
-                               modColorModels::HSBToRGB({120, 0.4528f, 0.9961f})}),
-    [](const testing::TestParamInfo<TypedColor>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(MainDialog, TypingANotation,
+                         testing::Values(TypedColor{"Hexadecimal", "txtBaseColorRGB", 2, 6, "00FF00",
+                                                    0x00FF00},
+                                         TypedColor{"Web", "txtBaseColorRGB", 10, 6, "0000FF", 0xFF0000},
+                                         TypedColor{"Decimal", "txtBaseColorRGB", 21, 3, " 10", 0x8BD90A},
+                                         TypedColor{"SystemColorInHexadecimal", "txtBaseColorRGB", 2, 6,
+                                                    "80000005", OleColor::SystemColor(5)},
+                                         TypedColor{"HSVHue", "txtBaseColorHSV", 4, 3, "120",
+                                                    modColorModels::HSBToRGB({120, 0.4528f, 0.9961f})}),
+                         ByName());
 
 TEST_F(MainDialogTest, TypedHSVIsShownBackAsTyped) {
     Open();
@@ -144,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(
                     BadText{"UnknownHighByte", "txtBaseColorRGB", 2, 6, "1FFFFFF0", "RGB conversion error"},
                     BadText{"HueAbove359", "txtBaseColorHSV", 4, 3, "400", "HSV conversion error"},
                     BadText{"SaturationAbove1", "txtBaseColorHSV", 9, 6, "1.5", "HSV conversion error"}),
-    [](const testing::TestParamInfo<BadText>& info) { return std::string(info.param.name); });
+    ByName());
 
 struct DimFactor {
     const char* name;
@@ -171,9 +172,7 @@ INSTANTIATE_TEST_SUITE_P(MainDialog, TypingADimFactor,
                                          DimFactor{"NoLeadingZero", ".25", "0.25", 0.25f},
                                          DimFactor{"MinusZero", "-0", "0.0", 0.0f},
                                          DimFactor{"LeadingNumberOnly", "0.1.2", "0.1", 0.1f}),
-                         [](const testing::TestParamInfo<DimFactor>& info) {
-                             return std::string(info.param.name);
-                         });
+                         ByName());
 
 TEST_F(MainDialogTest, DimFactorKeepsItsPointUnderADecimalCommaLocale) {
     const QLocale saved;
@@ -204,9 +203,7 @@ INSTANTIATE_TEST_SUITE_P(MainDialog, TypingAMask,
                                          Mask{"NotANumber", "ff", "&H000000"},
                                          Mask{"SevenDigitsShownWhole", "20000000", "&H1312D00"},
                                          Mask{"TypingStopsAtEightCharacters", "&H12345678", "&H123456"}),
-                         [](const testing::TestParamInfo<Mask>& info) {
-                             return std::string(info.param.name);
-                         });
+                         ByName());
 
 struct Method {
     const char* name;
@@ -244,9 +241,7 @@ INSTANTIATE_TEST_SUITE_P(MainDialog, ChoosingAContrastMethod,
                                                 [](OLE_COLOR c, std::int32_t) {
                                                     return modColorModels::ContrastBlackAndWhite(c, 128);
                                                 }}),
-                         [](const testing::TestParamInfo<Method>& info) {
-                             return std::string(info.param.name);
-                         });
+                         ByName());
 
 TEST_F(MainDialogTest, ITUToggleRecomputesTheGreyValuesOnly) {
     Open();

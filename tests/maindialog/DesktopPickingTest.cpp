@@ -3,6 +3,7 @@
 #include "DesktopPickingFixture.h"
 #include "fakes/FakeDesktopColorPicker.h"
 #include "namedcolors/modNamedColors.h"
+#include "support/ByName.h"
 
 #include <QAbstractItemModel>
 #include <ostream>
@@ -74,10 +75,6 @@ struct EndCase {
     Outcome outcome;
 };
 
-void PrintTo(const EndCase& row, std::ostream* os) {
-    *os << row.name;
-}
-
 class EndsWithoutAColour : public FakePickerTest, public testing::WithParamInterface<EndCase> {};
 
 TEST_P(EndsWithoutAColour, ChangesNothingAndSaysNothing) {
@@ -93,9 +90,7 @@ TEST_P(EndsWithoutAColour, ChangesNothingAndSaysNothing) {
 INSTANTIATE_TEST_SUITE_P(DesktopPicking, EndsWithoutAColour,
                          testing::Values(EndCase{"Cancelled", Outcome::Cancelled},
                                          EndCase{"Failed", Outcome::Failed}),
-                         [](const testing::TestParamInfo<EndCase>& info) {
-                             return std::string(info.param.name);
-                         });
+                         ByName());
 
 TEST_F(FakePickerTest, NoPickerInTheSessionSaysHowToGetOneAndChangesNothing) {
     picker.state = Availability::Unavailable;
@@ -124,10 +119,6 @@ struct StopCase {
     Qt::Key key; // Qt::Key_unknown: a click on chkPick
 };
 
-void PrintTo(const StopCase& row, std::ostream* os) {
-    *os << row.name;
-}
-
 class StoppedInTheDialog : public FakePickerTest, public testing::WithParamInterface<StopCase> {};
 
 TEST_P(StoppedInTheDialog, ClosesTheDesktopsPickerAndChangesNothing) {
@@ -148,9 +139,7 @@ TEST_P(StoppedInTheDialog, ClosesTheDesktopsPickerAndChangesNothing) {
 INSTANTIATE_TEST_SUITE_P(DesktopPicking, StoppedInTheDialog,
                          testing::Values(StopCase{"Esc", Qt::Key_Escape}, StopCase{"P", Qt::Key_P},
                                          StopCase{"ClickOnPicking", Qt::Key_unknown}),
-                         [](const testing::TestParamInfo<StopCase>& info) {
-                             return std::string(info.param.name);
-                         });
+                         ByName());
 
 TEST_F(FakePickerTest, ArrowKeysDoNotMoveTheCursor) {
     Open();

@@ -7,6 +7,7 @@
 #include "namedcolors/modNamedColors.h"
 #include "platform/PictureBox.h"
 #include "platform/QtColor.h"
+#include "support/ByName.h"
 
 #include <QMouseEvent>
 #include <QPointer>
@@ -162,8 +163,7 @@ const Cancelling kCancellings[] = {
     {"CloseButton", kPlain, [](frmHSVTintrix& hsv) { hsv.close(); }},
     {"EscapeKeyOnASystemColor", kButtonFace, [](frmHSVTintrix& hsv) { PressKey(hsv, Qt::Key_Escape); }},
 };
-INSTANTIATE_TEST_SUITE_P(HSVSelector, CancellingTheHSVDialog, testing::ValuesIn(kCancellings),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(HSVSelector, CancellingTheHSVDialog, testing::ValuesIn(kCancellings), ByName());
 
 struct Confirming {
     const char* name;
@@ -191,8 +191,7 @@ const Confirming kConfirmings[] = {
          QTest::mouseDClick(hsv.findChild<QLabel*>("lblSelectColor"), Qt::LeftButton);
      }},
 };
-INSTANTIATE_TEST_SUITE_P(HSVSelector, ConfirmingTheHSVDialog, testing::ValuesIn(kConfirmings),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(HSVSelector, ConfirmingTheHSVDialog, testing::ValuesIn(kConfirmings), ByName());
 
 TEST_F(HSVSelectorTest, ConfirmingWithoutAChangeInOnCloseModeTakesThePlainRGBOfTheBaseColor) {
     Open(kButtonFace);

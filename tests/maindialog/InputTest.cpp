@@ -1,4 +1,5 @@
 #include "MainDialogFixture.h"
+#include "support/ByName.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -32,7 +33,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Typing{"DimFactorRefusesCommaAndHexadecimal", "txtDimFactor", "0,a&H#5", "05"},
                     Typing{"MaskTakesHexadecimal", "txtMask", "&HfF09", "&HfF09"},
                     Typing{"MaskRefusesMinusDotCommaLetters", "txtMask", "-.,xyz1", "1"}),
-    [](const testing::TestParamInfo<Typing>& info) { return std::string(info.param.name); });
+    ByName());
 
 TEST_F(MainDialogTest, KeyFilterRefusesLettersBeyondAscii) {
     Open();

@@ -3,6 +3,7 @@
 #include "MainDialogFixture.h"
 #include "platform/PictureBox.h"
 #include "platform/QtColor.h"
+#include "support/ByName.h"
 
 #include <QAbstractItemModel>
 #include <QPointer>
@@ -107,6 +108,7 @@ protected:
 TEST_F(PickingTest, StartingPutsTheMagnifierInPlaceOfTheSwatchAndLeavesOnlyPickEnabled) {
     OpenOnScreen();
     EXPECT_FALSE(Timer()->isActive());
+    EXPECT_FALSE(View()->isVisible());
     EXPECT_EQ(Pick()->text(), "P&ick!");
     const QRect swatch = Get("lblCol(0)")->geometry();
 
@@ -133,14 +135,6 @@ TEST_F(PickingTest, StartingPutsTheMagnifierInPlaceOfTheSwatchAndLeavesOnlyPickE
     for (QWidget* input : inputs) {
         EXPECT_TRUE(input->isEnabled()) << input->objectName().toStdString();
     }
-}
-
-TEST_F(PickingTest, AccessKeyStartsPicking) {
-    OpenOnScreen();
-    QTest::keyClick(dialog.get(), Qt::Key_I, Qt::AltModifier);
-    ASSERT_TRUE(Pick()->isChecked() || QSignalSpy(Pick(), &QAbstractButton::toggled).wait());
-    EXPECT_EQ(Pick()->text(), "Picking");
-    EXPECT_TRUE(Timer()->isActive());
 }
 
 TEST_F(PickingTest, OverTheDialogTicksReadNothingAndPKeepsTheColour) {
@@ -283,10 +277,6 @@ struct ArrowStep {
     QPoint move;
 };
 
-void PrintTo(const ArrowStep& step, std::ostream* os) {
-    *os << step.name;
-}
-
 class ArrowKeys : public PickingTest, public testing::WithParamInterface<ArrowStep> {};
 
 TEST_P(ArrowKeys, MoveTheCursorAndAreConsumed) {
@@ -315,7 +305,7 @@ INSTANTIATE_TEST_SUITE_P(
                               Qt::Key_Right,
                               Qt::ControlModifier | Qt::ShiftModifier,
                               {10, 0}}),
-    [](const testing::TestParamInfo<ArrowStep>& info) { return std::string(info.param.name); });
+    ByName());
 
 TEST_F(PickingTest, ArrowKeysWhileRestingEditAsUsual) {
     OpenOnScreen();
@@ -354,10 +344,6 @@ struct Unreadable {
     QPoint cursor;
 };
 
-void PrintTo(const Unreadable& row, std::ostream* os) {
-    *os << row.name;
-}
-
 class UnreadablePixel : public PickingTest, public testing::WithParamInterface<Unreadable> {};
 
 TEST_P(UnreadablePixel, LeavesTheColourTheDisplaysAndTheMarkerClock) {
@@ -383,9 +369,7 @@ TEST_P(UnreadablePixel, LeavesTheColourTheDisplaysAndTheMarkerClock) {
 INSTANTIATE_TEST_SUITE_P(Picking, UnreadablePixel,
                          testing::Values(Unreadable{"ScreenCannotBeRead", false, kOffTheDialog},
                                          Unreadable{"CursorBeyondTheDesktop", true, QPoint(-20, -20)}),
-                         [](const testing::TestParamInfo<Unreadable>& info) {
-                             return std::string(info.param.name);
-                         });
+                         ByName());
 
 TEST_F(PickingTest, ClosingTheDialogEndsPickingWithThePickedColour) {
     OpenOnScreen();

@@ -3,6 +3,7 @@
 #include "DesktopPickingFixture.h"
 #include "namedcolors/modNamedColors.h"
 #include "platform/PortalColorPicker.h"
+#include "support/ByName.h"
 #include "support/FakePortal.h"
 #include "support/SessionBusTest.h"
 
@@ -60,10 +61,6 @@ struct ResponseCase {
     uint response;
 };
 
-void PrintTo(const ResponseCase& row, std::ostream* os) {
-    *os << row.name;
-}
-
 class PortalEndsWithoutAColour : public PortalPickingTest,
                                  public testing::WithParamInterface<ResponseCase> {};
 
@@ -77,10 +74,7 @@ TEST_P(PortalEndsWithoutAColour, ChangesNothingAndSaysNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Portal, PortalEndsWithoutAColour,
-                         testing::Values(ResponseCase{"Cancelled", 1}, ResponseCase{"Error", 2}),
-                         [](const testing::TestParamInfo<ResponseCase>& info) {
-                             return std::string(info.param.name);
-                         });
+                         testing::Values(ResponseCase{"Cancelled", 1}, ResponseCase{"Error", 2}), ByName());
 
 TEST_F(PortalPickingTest, APortalOfVersionOneSaysPickingIsUnavailableAndChangesNothing) {
     portal.version = 1;
