@@ -37,6 +37,16 @@ const Resolution kResolutions[] = {
 };
 INSTANTIATE_TEST_SUITE_P(HSVDialog, LaysOut, testing::ValuesIn(kResolutions), ByName());
 
+// Without buttons the keys are the only way to end, and the tip says so.
+TEST_F(Fixture, TheSwatchsTipTellsHowToEndInEachMode) {
+    dialog->ShowDialog(kRed, {}, false, nullptr, 3);
+    EXPECT_EQ(Swatch()->toolTip(), "Currently selected color. Double click or hit <Enter> to close, hit "
+                                   "<Escape> or the X button to cancel.");
+    dialog = std::make_unique<frmHSVTintrix>(services);
+    dialog->ShowDialog(kRed, {}, false, nullptr, 3, 0, false, false);
+    EXPECT_EQ(Swatch()->toolTip(), "Currently selected color. Double click to close");
+}
+
 TEST_F(Fixture, PutsTheBarsAtTheColoursSaturationAndValue) {
     dialog->ShowDialog(0x00FF8040, {}, false, nullptr, 3);
     EXPECT_EQ(BarPosition(*Bar("scrollBright")), 1000);                      // value 1 at the top
