@@ -14,12 +14,9 @@ TEST_F(Fixture, AClickAtRow100SelectsHue100AtFullSaturationAndValue) {
     ClickRow(100);
     ASSERT_EQ(changed.count(), 1);
     EXPECT_EQ(changed.at(0).at(0).value<OLE_COLOR>(), 0x0000FF55);
-    EXPECT_EQ(Text("txtRed"), "85");
-    EXPECT_EQ(Text("txtGreen"), "255");
-    EXPECT_EQ(Text("txtBlue"), "0");
-    EXPECT_EQ(Text("txtHue"), "100");
-    EXPECT_EQ(Text("txtSat"), "100");
-    EXPECT_EQ(Text("txtBright"), "100");
+    const QStringList boxes = {Text("txtRed"), Text("txtGreen"), Text("txtBlue"),
+                               Text("txtHue"), Text("txtSat"),   Text("txtBright")};
+    EXPECT_EQ(boxes, QStringList({"85", "255", "0", "100", "100", "100"}));
     EXPECT_EQ(BackColor(*Swatch()), 0x0000FF55);
     EXPECT_EQ(dialog->SelectedColor(), 0x0000FF55);
 }
