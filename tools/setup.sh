@@ -15,7 +15,9 @@ esac
 
 missing=()
 for p in "${wanted[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    # Read into a variable first: grep -q in a pipe may quit before the writer is done.
+    status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null) || true
+    if [[ $status != *"install ok installed"* ]]; then
         missing+=("$p")
     fi
 done
@@ -30,7 +32,8 @@ fi
 
 if [ "$1" = test ]; then
     # The notation tests run under a locale whose decimal separator is ",".
-    if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+    locales=$(locale -a 2>/dev/null) || true
+    if ! grep -qi '^de_DE\.utf-\?8$' <<<"$locales"; then
         echo "Generating the de_DE.UTF-8 locale"
         sudo=()
         [ "$(id -u)" -eq 0 ] || sudo=(sudo)

@@ -86,7 +86,7 @@ check_metainfo() {
     grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
         fail "the metadata does not launch $app_id.desktop"
     local newest
-    newest=$(grep -o '<release version="[^"]*"' "$metainfo" | head -n 1 | cut -d'"' -f2)
+    newest=$(grep -o '<release version="[^"]*"' "$metainfo" | sed -n '1s/.*"\(.*\)"/\1/p')
     [ "$newest" = "$version" ] ||
         fail "the newest release in the metadata is $newest, the project's version is $version"
 }
@@ -124,13 +124,19 @@ check_manpage() {
     done
 }
 
+# Pipes in this script read their input to the end: a reader that quits early (head, awk's
+# exit, grep -q) leaves the writer to die of SIGPIPE, which pipefail turns into a silent exit
+# of the whole check whenever the machine is busy enough for the writer to lag.
+
 # The package that installed a library, whichever of its names (before or after resolving
 # links, with or without the /usr that a merged /usr adds) dpkg knows it by.
 package_owning() {
-    local real candidate
+    local real candidate owner
     real=$(readlink -f "$1")
     for candidate in "$1" "$real" "${real#/usr}"; do
-        dpkg -S "$candidate" 2>/dev/null | head -n 1 | cut -d: -f1 | grep . && return 0
+        # dpkg -S fails for a name it does not know; that only means: try the next one.
+        owner=$(dpkg -S "$candidate" 2>/dev/null | sed -n '1s/:.*//p') || true
+        [ -z "$owner" ] || { echo "$owner"; return 0; }
     done
     return 1
 }
@@ -162,7 +168,7 @@ check_deb() {
     dpkg-deb -x "$deb" "$work/unpacked"
     local lib path owner
     for lib in $(readelf -d "$work/unpacked/usr/bin/tintrix" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
-        path=$(ldconfig -p | awk -v lib="$lib" '$1 == lib { print $NF; exit }')
+        path=$(ldconfig -p | awk -v lib="$lib" '$1 == lib && path == "" { path = $NF } END { print path }')
         [ -n "$path" ] || fail "the program links $lib, which this machine lacks"
         owner=$(package_owning "$path") || fail "no package owns $path"
         grep -qx "$owner" <<<"$names" || fail "the program links $lib from $owner, which Depends lacks"
