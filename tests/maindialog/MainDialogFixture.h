@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +22,9 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -36,17 +40,39 @@ inline QList<QWidget*> Inputs(const frmTintrix& main) {
     return inputs;
 }
 
+// Runs `drive` on the dialog the main dialog runs modally, from inside its modal loop; `drive`
+// ends it as a user would. A watchdog cancels a run the test failed to end.
+template <class Dialog> void DuringModalRun(QObject* context, std::function<void(Dialog&)> drive) {
+    QTimer::singleShot(0, context, [drive] {
+        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
+            drive(*dialog);
+        } else {
+            ADD_FAILURE() << "no " << Dialog::staticMetaObject.className() << " is open modally";
+        }
+    });
+    QTimer::singleShot(20000, context, [] {
+        if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            ADD_FAILURE() << "the modal run did not end";
+            modal->reject();
+        }
+    });
+}
+
+// A key pressed and released on a dialog's window, where its key preview sees it.
+inline void PressKey(QWidget& dialog, Qt::Key key) {
+    QTest::keyClick(dialog.windowHandle(), key);
+}
+
 // A main dialog on fake services, opened as the program opens it, and the user's hands on it:
-// every control is reached by its objectName and driven with key clicks and mouse clicks.
+// every control is reached by its objectName and driven with keys and mouse clicks.
 class MainDialogTest : public testing::Test {
 protected:
     static constexpr OLE_COLOR kStartColor = 0x8BD9FE;
 
-    // Opens a dialog with Color and a user-defined colors file holding UserFile (none when
-    // empty), shown modelessly and active.
+    // Opens a dialog with Color and a user colours file holding UserFile (none when empty),
+    // modeless and active.
     void Open(OLE_COLOR Color = kStartColor, const QByteArray& UserFile = {},
               const QString& Prefix = "USER_") {
-        ASSERT_TRUE(folder.isValid());
         const QString path = folder.filePath("UserDefinedColors.txt");
         if (!UserFile.isEmpty()) {
             QFile file(path);
@@ -68,8 +94,7 @@ protected:
     QLineEdit* Box(const QString& name) const { return Get<QLineEdit>(name); }
     QString Text(const QString& name) const { return Box(name)->text(); }
 
-    // Selects Length characters from From in a box (as a drag of the mouse would), types Keys
-    // over them and presses Enter.
+    // Selects Length characters from From in a box, types Keys over them and presses Enter.
     void Retype(const QString& name, int From, int Length, const QString& Keys) {
         QLineEdit* box = Box(name);
         box->setFocus();
@@ -77,21 +102,16 @@ protected:
         QTest::keyClicks(box, Keys);
         QTest::keyClick(box, Qt::Key_Return);
     }
-    // Empties a box with the keys a user would press: Home, Shift+End, Delete.
-    static void Empty(QLineEdit* box) {
+    // Replaces the whole text of a box with the keys a user would press, then Enter.
+    void TypeOver(const QString& name, const QString& Keys) {
+        QLineEdit* box = Box(name);
         box->setFocus();
         QTest::keyClick(box, Qt::Key_Home);
         QTest::keyClick(box, Qt::Key_End, Qt::ShiftModifier);
         QTest::keyClick(box, Qt::Key_Delete);
-    }
-    // Replaces the whole text of a box by typing and presses Enter.
-    void TypeOver(const QString& name, const QString& Keys) {
-        QLineEdit* box = Box(name);
-        Empty(box);
         QTest::keyClicks(box, Keys);
         QTest::keyClick(box, Qt::Key_Return);
     }
-
     void Click(const QString& name) { QTest::mouseClick(Get<QAbstractButton>(name), Qt::LeftButton); }
 
     // Opens a drop-down list and clicks its entry Row.
@@ -102,7 +122,6 @@ protected:
         const QModelIndex index = view->model()->index(Row, 0);
         view->scrollTo(index, QAbstractItemView::PositionAtCenter);
         QApplication::processEvents(); // lets the popup lay out and scroll
-        // Entries may be wider than the popup: click inside the popup's width.
         const QPoint where(view->viewport()->width() / 2, view->visualRect(index).center().y());
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, where);
         EXPECT_FALSE(view->isVisible()) << "the click missed entry " << Row;
@@ -113,12 +132,14 @@ protected:
 
     QStringList EquivalentNames() const {
         QStringList names;
-        auto* list = Get<QListWidget>("lstEquivalent");
-        for (int i = 0; i < list->count(); ++i) {
-            names << list->item(i)->text();
+        for (const QListWidgetItem* item :
+             Get<QListWidget>("lstEquivalent")->findItems("*", Qt::MatchWildcard)) {
+            names << item->text();
         }
         return names;
     }
+    // The four lines of the last copy.
+    QStringList Copied() const { return clipboard.Text().split("\r\n"); }
 
     FakeClipboard clipboard;
     FakeMessageBox messages;
