@@ -5,137 +5,109 @@
 #include "colormodels/modColorModels.h"
 #include "common/ComponentError.h"
 
-#include <cstdlib>
 #include <functional>
 #include <gtest/gtest.h>
 #include <limits>
 
 using namespace modColorModels;
+using OleColor::Rgb;
 
 namespace {
 
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 
-struct Snapshot {
-    std::int32_t hueMax, rgbMax, hue, red, green, blue;
-    float sat, bright;
-    bool operator==(const Snapshot&) const = default;
-};
-
-Snapshot Take(const CColorModels& m) {
-    return {m.HueMax(),    m.RGBMax(),   m.HSB_Hue(), m.RGB_Red(),
-            m.RGB_Green(), m.RGB_Blue(), m.HSB_Sat(), m.HSB_Bright()};
+// Every field of the object, to tell that it did or did not change.
+auto Fields(const CColorModels& m) {
+    return std::tuple(m.HueMax(), m.RGBMax(), m.HSB_Hue(), m.HSB_Sat(), m.HSB_Bright(), m.RGB_Red(),
+                      m.RGB_Green(), m.RGB_Blue());
 }
 
 // Runs `call`, expects the class's error naming `member`, and that the object did not change.
 void ExpectRejected(CColorModels& m, const std::string& member, const std::function<void()>& call) {
-    const Snapshot before = Take(m);
+    const auto before = Fields(m);
     try {
         call();
         ADD_FAILURE() << member << ": no error raised";
     } catch (const ComponentError& e) {
-        EXPECT_EQ(e.Number(), 5);
-        EXPECT_EQ(e.Source(), "CColourModels." + member);
-        EXPECT_EQ(e.Description(), "Invalid parameter.\r\n");
+        EXPECT_EQ(std::tuple(e.Number(), e.Source(), e.Description()),
+                  std::tuple(5, "CColourModels." + member, "Invalid parameter.\r\n"));
     }
-    EXPECT_EQ(Take(m), before) << member << " changed the object although it failed";
+    EXPECT_EQ(Fields(m), before) << member << " changed the object although it failed";
 }
 
-TEST(CColorModels, ConvertsTheWorkedColoursBothWays) {
+TEST(CColorModels, ConvertsTheWorkedColoursBothWaysAndKeepsTheFormThatWasSet) {
     CColorModels m;
-    EXPECT_EQ(Take(m), (Snapshot{359, 255, 0, 0, 0, 0, 0.0f, 0.0f}));
-    // RGB -> hue: ties take red before green before blue; exact halves go to the even hue.
-    const struct {
-        std::int32_t r, g, b, hue;
-    } hues[] = {{255, 0, 0, 0},     {0, 0, 255, 240},  {255, 0, 255, 300}, {255, 255, 0, 60},
-                {0, 255, 255, 180}, {128, 16, 0, 8},   {128, 48, 0, 22},   {128, 0, 16, 352},
-                {128, 0, 48, 338},  {0, 128, 16, 128}, {16, 0, 128, 248},  {48, 0, 128, 262},
-                {128, 128, 128, 0}};
-    for (const auto& c : hues) {
-        m.SetRGB(c.r, c.g, c.b);
-        EXPECT_EQ(m.HSB_Hue(), c.hue) << c.r << ", " << c.g << ", " << c.b;
+    EXPECT_EQ(Fields(m), std::tuple(359, 255, 0, 0.0f, 0.0f, 0, 0, 0));
+    // RGB to hue: ties take red before green before blue; exact halves go to the even hue.
+    // clang-format off
+    const std::tuple<int, int, int, int> hues[] = {{255, 0, 0, 0}, {0, 0, 255, 240}, {255, 0, 255, 300},
+        {255, 255, 0, 60}, {0, 255, 255, 180}, {128, 16, 0, 8}, {128, 48, 0, 22}, {128, 0, 16, 352},
+        {128, 0, 48, 338}, {0, 128, 16, 128}, {16, 0, 128, 248}, {48, 0, 128, 262}, {128, 128, 128, 0}};
+    // clang-format on
+    for (const auto& [r, g, b, hue] : hues) {
+        m.SetRGB(r, g, b);
+        EXPECT_EQ(m.HSB_Hue(), hue) << r << ", " << g << ", " << b;
     }
-    EXPECT_EQ(m.HSB_Sat(), 0.0f);
-    EXPECT_EQ(m.HSB_Bright(), 0.501960814f);
-    m.SetRGB(255, 51, 0);
-    EXPECT_EQ(m.HSB_Sat(), 1.0f);
-    EXPECT_EQ(m.HSB_Bright(), 1.0f);
-    // HSB -> RGB: V and D in single precision, components rounded half to even.
-    const struct {
-        std::int32_t hue;
-        float sat, bright;
-        std::int32_t r, g, b;
-    } rgbs[] = {{0, 0.0f, 0.5f, 128, 128, 128},   {30, 1.0f, 1.0f, 255, 128, 0},
-                {359, 1.0f, 1.0f, 255, 0, 4},     {150, 1.0f, 1.0f, 0, 255, 128},
-                {200, 0.5f, 0.8f, 102, 170, 204}, {270, 1.0f, 1.0f, 128, 0, 255},
-                {100, 1.0f, 1.0f, 85, 255, 0}};
-    for (const auto& c : rgbs) {
-        m.SetHSB(c.hue, c.sat, c.bright);
-        EXPECT_EQ(m.RGB_OLE_COLOR(), OleColor::Rgb(c.r, c.g, c.b))
-            << c.hue << ", " << c.sat << ", " << c.bright;
+    EXPECT_EQ(std::tuple(m.HSB_Sat(), m.HSB_Bright()), std::tuple(0.0f, 0.501960814f));
+    // HSB to RGB: V and D in single precision, components rounded half to even.
+    // clang-format off
+    const std::tuple<int, float, float, OLE_COLOR> colours[] = {{0, 0.0f, 0.5f, Rgb(128, 128, 128)},
+        {30, 1.0f, 1.0f, Rgb(255, 128, 0)}, {359, 1.0f, 1.0f, Rgb(255, 0, 4)}, {150, 1.0f, 1.0f, Rgb(0, 255, 128)},
+        {200, 0.5f, 0.8f, Rgb(102, 170, 204)}, {270, 1.0f, 1.0f, Rgb(128, 0, 255)}, {100, 1.0f, 1.0f, Rgb(85, 255, 0)}};
+    // clang-format on
+    for (const auto& [hue, sat, bright, colour] : colours) {
+        m.SetHSB(hue, sat, bright);
+        EXPECT_EQ(m.RGB_OLE_COLOR(), colour) << hue << ", " << sat << ", " << bright;
     }
-}
-
-TEST(CColorModels, KeepsTheFormThatWasSet) {
-    CColorModels m;
-    m.SetHSB(120, 0.0f, 0.5f); // a grey with a hue
+    m.SetHSB(120, 0.0f, 0.5f); // a grey with a hue keeps it; the same grey through RGB has hue 0
     EXPECT_EQ(m.HSB_Hue(), 120);
-    m.SetRGB(m.RGB_Red(), m.RGB_Green(), m.RGB_Blue()); // the same grey through RGB
+    m.SetRGB(m.RGB_Red(), m.RGB_Green(), m.RGB_Blue());
     EXPECT_EQ(m.HSB_Hue(), 0);
     m.SetHSB_Sat(1.0f);
-    EXPECT_EQ(m.RGB_OLE_COLOR(), 0x000080);
     m.SetHSB_Hue(240);
-    m.SetHSB_Bright(1.0f);
-    EXPECT_EQ(m.RGB_OLE_COLOR(), 0xFF0000);
-    m.SetRGB_OLE_COLOR(OleColor::SystemColor(15)); // button face of the classic table
-    EXPECT_EQ(m.RGB_OLE_COLOR(), OleColor::Rgb(212, 208, 200));
-    EXPECT_EQ(m.HSB_Hue(), 40);
+    m.SetHSB_Bright(0.2f);
+    EXPECT_EQ(m.RGB_OLE_COLOR(), 0x330000);
+    m.SetRGB_OLE_COLOR(OleColor::SystemColor(15)); // the button face of the classic table
+    EXPECT_EQ(Fields(m), std::tuple(359, 255, 40, 0.0566037744f, 0.831372559f, 212, 208, 200));
 }
 
-TEST(CColorModels, OtherScalesResetTheColour) {
+TEST(CColorModels, OtherScalesResetTheColourAndInvalidArgumentsChangeNothing) {
     CColorModels m;
     m.SetRGB(10, 20, 30);
     m.SetRGBMax(1023);
-    EXPECT_EQ(Take(m), (Snapshot{359, 1023, 0, 0, 0, 0, 0.0f, 0.0f}));
+    EXPECT_EQ(Fields(m), std::tuple(359, 1023, 0, 0.0f, 0.0f, 0, 0, 0));
     m.SetHSB(0, 1.0f, 1.0f);
     EXPECT_EQ(m.RGB_Red(), 1023);
     m.SetHueMax(5); // one step per sector
-    EXPECT_EQ(Take(m), (Snapshot{5, 1023, 0, 0, 0, 0, 0.0f, 0.0f}));
     m.SetRGB(0, 1023, 0);
     EXPECT_EQ(m.HSB_Hue(), 2);
     m.SetHueMax(6143);
     m.SetRGB(0, 0, 1023);
-    EXPECT_EQ(m.HSB_Hue(), 4096);
+    EXPECT_EQ(std::tuple(m.HSB_Hue(), m.GrayValue(false)), std::tuple(4096, 117));
     m.SetRGBMax(1);
     m.SetRGB(1, 1, 1);
     EXPECT_EQ(m.GrayValue(false), 1);
-}
-
-TEST(CColorModels, RejectsInvalidArgumentsAndChangesNothing) {
-    CColorModels m;
-    m.SetRGB(10, 20, 30);
     for (std::int32_t v : {6, 0, 6149, -1, std::numeric_limits<std::int32_t>::max()}) {
         ExpectRejected(m, "HueMax", [&] { m.SetHueMax(v); });
     }
-    for (std::int32_t v : {0, 1024}) {
-        ExpectRejected(m, "RGBMax", [&] { m.SetRGBMax(v); });
-    }
+    ExpectRejected(m, "RGBMax", [&] { m.SetRGBMax(0); });
+    ExpectRejected(m, "RGBMax", [&] { m.SetRGBMax(1024); });
+    ExpectRejected(m, "RGB_OLE_COLOR", [&] { (void)m.RGB_OLE_COLOR(); });
+    ExpectRejected(m, "RGB_OLE_COLOR", [&] { m.SetRGB_OLE_COLOR(0x123456); });
+    m.SetRGBMax(255);
     for (float v : {-0.0001f, 1.0001f, kNaN}) {
         ExpectRejected(m, "HSB_Sat", [&] { m.SetHSB_Sat(v); });
         ExpectRejected(m, "HSB_Bright", [&] { m.SetHSB_Bright(v); });
     }
-    ExpectRejected(m, "HSB_Hue", [&] { m.SetHSB_Hue(360); });
+    ExpectRejected(m, "HSB_Hue", [&] { m.SetHSB_Hue(6144); });
     ExpectRejected(m, "HSB_Hue", [&] { m.SetHSB_Hue(-1); });
     ExpectRejected(m, "SetRGB", [&] { m.SetRGB(0, 0, 256); });
     ExpectRejected(m, "SetRGB", [&] { m.SetRGB(-1, 0, 0); });
     ExpectRejected(m, "SetHSB", [&] { m.SetHSB(100, 0.5f, 1.5f); });
-    ExpectRejected(m, "SetHSB", [&] { m.SetHSB(360, 0.5f, 0.5f); });
+    ExpectRejected(m, "SetHSB", [&] { m.SetHSB(6144, 0.5f, 0.5f); });
     ExpectRejected(m, "SetHSB", [&] { m.SetHSB(100, kNaN, 0.5f); });
     ExpectRejected(m, "RGB_OLE_COLOR", [&] { m.SetRGB_OLE_COLOR(OleColor::SystemColor(31)); });
     ExpectRejected(m, "RGB_OLE_COLOR", [&] { m.SetRGB_OLE_COLOR(OleColor::FromBits(0x01000005)); });
-    m.SetRGBMax(256);
-    ExpectRejected(m, "RGB_OLE_COLOR", [&] { (void)m.RGB_OLE_COLOR(); });
-    ExpectRejected(m, "RGB_OLE_COLOR", [&] { m.SetRGB_OLE_COLOR(0x123456); });
 }
 
 TEST(ColorFunctions, GiveTheWorkedValues) {
@@ -143,79 +115,65 @@ TEST(ColorFunctions, GiveTheWorkedValues) {
     EXPECT_EQ(JoinRGB(std::numeric_limits<std::int32_t>::min(), 2, 3), 0x0302FF);
     std::int32_t r = -1, g = -1, b = -1;
     SplitRGB(OleColor::SystemColor(15), r, g, b);
-    EXPECT_EQ(OleColor::Rgb(r, g, b), OleColor::Rgb(212, 208, 200));
+    EXPECT_EQ(Rgb(r, g, b), Rgb(212, 208, 200));
     SplitRGB(OleColor::SystemColor(99), r, g, b); // untranslatable: black
-    EXPECT_EQ(OleColor::Rgb(r, g, b), 0);
-    EXPECT_EQ(GrayValueOfColor(0xFFFFFF, true), 255);
-    EXPECT_EQ(GrayValueOfColor(0xFFFFFF, false), 255);
-    EXPECT_EQ(GrayValueOfColor(0x00FF00, true), 180);  // 180.285
-    EXPECT_EQ(GrayValueOfColor(0x00FF00, false), 150); // 149.583
+    EXPECT_EQ(Rgb(r, g, b), 0);
+    EXPECT_EQ(std::tuple(GrayValueOfColor(0xFFFFFF, true), GrayValueOfColor(0xFFFFFF, false),
+                         GrayValueOfColor(0x00FF00, true), GrayValueOfColor(0x00FF00, false)),
+              std::tuple(255, 255, 180, 150)); // 180.285 and 149.583
     CColorModels green;
     green.SetRGB(0, 255, 0);
-    EXPECT_EQ(green.GrayValue(true), 180);
-    EXPECT_EQ(green.GrayValue(false), 150);
+    EXPECT_EQ(std::tuple(green.GrayValue(true), green.GrayValue(false)), std::tuple(180, 150));
     // A sector outside the circle is black; -1 truncates into sector 0 with f = -1/60.
-    EXPECT_EQ(HSBToRGB({360, 1.0f, 1.0f}), 0);
-    EXPECT_EQ(HSBToRGB({-60, 1.0f, 1.0f}), 0);
-    EXPECT_EQ(HSBToRGB({-1, 1.0f, 1.0f}), OleColor::Rgb(255, 4, 0));
-    EXPECT_EQ(HSBToRGB({0, -1.0f, 1.0f}), 0xFFFFFF);
+    EXPECT_EQ(
+        std::tuple(HSBToRGB({360, 1, 1}), HSBToRGB({-60, 1, 1}), HSBToRGB({-1, 1, 1}), HSBToRGB({0, -1, 1})),
+        std::tuple(0, 0, Rgb(255, 4, 0), 0xFFFFFF));
     EXPECT_EQ(HSBToRGB({0, kNaN, kNaN}) & ~0xFFFFFF, 0);
 }
 
 TEST(ColorFunctions, DimColorFollowsEveryStep) {
-    const struct {
-        const char* name;
-        OLE_COLOR color;
-        float factor;
-        OLE_COLOR expected;
-    } table[] = {{"TooLargeFactorUntouched", OleColor::SystemColor(15), 0.6f, OleColor::SystemColor(15)},
-                 {"TooSmallFactorUntouched", 0x123456, -0.51f, 0x123456},
-                 {"NaNUntouched", 0x123456, kNaN, 0x123456},
-                 {"WhiteStaysWhite", 0xFFFFFF, 0.2f, 0xFFFFFF},                // Sat 0 - 0.25 falls back to 0
-                 {"RedLightened", 0x0000FF, 0.1f, OleColor::Rgb(255, 48, 48)}, // factor 0.15, Sat 0.8125
-                 {"AlmostSaturatedRed", OleColor::Rgb(255, 13, 13), 0.1f, OleColor::Rgb(255, 45, 45)},
-                 {"BlackDarkened", 0, -0.2f, OleColor::Rgb(13, 9, 9)}, // Bright 0.05, Sat 0.3125
-                 {"SaturationAboveOneIsOne", OleColor::Rgb(128, 0, 0), -0.5f, 0x00000D},
-                 {"BlackLightenedALittleStaysBlack", 0, 0.01f, 0},
-                 {"GreyLightenedKeepsSaturationFloor", 0x808080, 0.1f, OleColor::Rgb(154, 154, 154)},
-                 {"PaleRedFallsToTheSaturationFloor", OleColor::Rgb(255, 230, 230), 0.1f,
-                  OleColor::Rgb(255, 242, 242)},
-                 {"HalfIsApplied", 0x808080, 0.5f, 0xFFFFFF},
-                 {"SystemColourIsTranslated", OleColor::SystemColor(5), -0.5f, 0x808080},
-                 {"DarkGreyGainsSaturation", 0x404040, -0.3f, OleColor::Rgb(13, 11, 11)}};
-    for (const auto& c : table) {
-        EXPECT_EQ(DimColor(c.color, c.factor), c.expected) << c.name;
+    // clang-format off
+    const std::tuple<const char*, OLE_COLOR, float, OLE_COLOR> table[] = {
+        {"TooLargeFactorUntouched", OleColor::SystemColor(15), 0.6f, OleColor::SystemColor(15)},
+        {"TooSmallFactorUntouched", 0x123456, -0.51f, 0x123456}, {"NaNUntouched", 0x123456, kNaN, 0x123456},
+        {"WhiteStaysWhite", 0xFFFFFF, 0.2f, 0xFFFFFF},                    // Sat 0 - 0.25 falls back to 0
+        {"RedLightened", 0x0000FF, 0.1f, Rgb(255, 48, 48)},               // factor 0.15, Sat 0.8125
+        {"AlmostSaturatedRedNotBoosted", Rgb(255, 13, 13), 0.1f, Rgb(255, 45, 45)},
+        {"BlackDarkened", 0, -0.2f, Rgb(13, 9, 9)},                       // Bright 0.05, Sat 0.3125
+        {"SaturationAboveOneIsOne", Rgb(128, 0, 0), -0.5f, 0x00000D},
+        {"BlackLightenedALittleStaysBlack", 0, 0.01f, 0},
+        {"GreyLightened", 0x808080, 0.1f, Rgb(154, 154, 154)},
+        {"PaleRedFallsToTheSaturationFloor", Rgb(255, 230, 230), 0.1f, Rgb(255, 242, 242)},
+        {"HalfIsApplied", 0x808080, 0.5f, 0xFFFFFF}, {"SystemColourIsTranslated", OleColor::SystemColor(5), -0.5f, 0x808080},
+        {"DarkGreyGainsSaturation", 0x404040, -0.3f, Rgb(13, 11, 11)}};
+    // clang-format on
+    for (const auto& [name, colour, factor, expected] : table) {
+        EXPECT_EQ(DimColor(colour, factor), expected) << name;
     }
 }
 
 TEST(ColorFunctions, ContrastMethodsGiveTheWorkedValues) {
-    const struct {
-        const char* name;
-        OLE_COLOR color;
-        bool full;
-        OLE_COLOR expected;
-    } shifts[] = {
-        {"FullRed", 0x0000FF, true, 0xFFFF00},
-        {"FullGrey", 0x808080, true, 0xFFFF00},
-        {"FullWhite", 0xFFFFFF, true, 0xFFFF00},
-        {"PartialBlack", 0, false, 0x808080},
-        {"PartialWhite", 0xFFFFFF, false, 0x808080},
-        {"PartialRed", 0x0000FF, false, 0xFFFF00},
+    // clang-format off
+    const std::tuple<const char*, OLE_COLOR, bool, OLE_COLOR> shifts[] = {
+        {"FullRed", 0x0000FF, true, 0xFFFF00}, {"FullGrey", 0x808080, true, 0xFFFF00},
+        {"FullWhite", 0xFFFFFF, true, 0xFFFF00}, {"PartialBlack", 0, false, 0x808080},
+        {"PartialWhite", 0xFFFFFF, false, 0x808080}, {"PartialRed", 0x0000FF, false, 0xFFFF00},
         {"PartialDarkGrey", 0x4D4D4D, false, 0xCDCDCD}, // 77 / 255 + 0.5 in single precision
-        {"SaturationJustBelowAFifth", OleColor::Rgb(255, 205, 205), false, OleColor::Rgb(102, 128, 128)},
-        {"SaturationOfExactlyAFifthStays", OleColor::Rgb(255, 204, 204), false, 0xFFFFCC}};
-    for (const auto& c : shifts) {
-        EXPECT_EQ(ContrastShiftHue(c.color, c.full), c.expected) << c.name;
+        {"SaturationJustBelowAFifth", Rgb(255, 205, 205), false, Rgb(102, 128, 128)},
+        {"SaturationOfExactlyAFifthStays", Rgb(255, 204, 204), false, 0xFFFFCC}};
+    // clang-format on
+    for (const auto& [name, colour, full, expected] : shifts) {
+        EXPECT_EQ(ContrastShiftHue(colour, full), expected) << name;
     }
-    EXPECT_EQ(ContrastNegate(0x123456, 0x777777), 0xEDCBA9);
-    EXPECT_EQ(ContrastNegate(OleColor::SystemColor(5), 0), 0xFFFFFA); // not translated
-    EXPECT_EQ(ContrastXorWithMask(0x7F123456, 0), 0x123456);
-    EXPECT_EQ(ContrastXorWithMask(0x123456, 0xFFFFFF), 0xEDCBA9);
-    EXPECT_EQ(ContrastAndWithMask(0x7F123457, 0x0F0F0F), 0x020407);
-    EXPECT_EQ(ContrastCopyMask(0x123456, OleColor::FromBits(0xFFABCDEF)), 0xABCDEF);
-    EXPECT_EQ(ContrastBlackAndWhite(0x808080, 128), 0);        // grey exactly 128: black
-    EXPECT_EQ(ContrastBlackAndWhite(0x7F7F7F, 128), 0xFFFFFF); // 127: white
-    EXPECT_EQ(ContrastBlackAndWhite(0x00FF00, 181), 0xFFFFFF); // ITU 180, not the default 150
+    EXPECT_EQ(std::tuple(ContrastNegate(0x123456, 0x777777), ContrastNegate(OleColor::SystemColor(5), 0),
+                         ContrastXorWithMask(0x7F123456, 0), ContrastXorWithMask(0x123456, 0xFFFFFF),
+                         ContrastAndWithMask(0x7F123457, 0x0F0F0F),
+                         ContrastCopyMask(0x123456, OleColor::FromBits(0xFFABCDEF))),
+              std::tuple(0xEDCBA9, 0xFFFFFA, 0x123456, 0xEDCBA9, 0x020407, 0xABCDEF)); // the bits as passed
+    // ITU grey exactly 128 gives black, 127 white; green's ITU grey is 180, not the default 150.
+    EXPECT_EQ(std::tuple(ContrastBlackAndWhite(0x808080, 128), ContrastBlackAndWhite(0x7F7F7F, 128),
+                         ContrastBlackAndWhite(0x00FF00, 181)),
+              std::tuple(0, 0xFFFFFF, 0xFFFFFF));
 }
 
 class FixedSource final : public SystemColors::Source {
@@ -225,18 +183,18 @@ public:
     }
 };
 
-TEST(SystemColors, TranslatesIndexesUpTo30ThroughTheInstalledSource) {
+TEST(SystemColors, TranslateIndexesUpTo30ThroughTheInstalledSource) {
     for (std::uint32_t bits : {0x8000001Fu, 0x80010005u, 0x01000005u, 0x7F000000u, 0xFFFFFFFFu}) {
         EXPECT_FALSE(SystemColors::OleTranslateColor(OleColor::FromBits(bits))) << std::hex << bits;
     }
-    EXPECT_EQ(TranslateColor(0x8BD9FE), 0x8BD9FE);
-    EXPECT_EQ(TranslateColor(OleColor::SystemColor(5)), 0xFFFFFF); // the classic window background
-    EXPECT_EQ(TranslateColor(OleColor::SystemColor(8)), 0);
+    EXPECT_EQ(std::tuple(TranslateColor(0x8BD9FE), TranslateColor(OleColor::SystemColor(5)),
+                         TranslateColor(OleColor::SystemColor(8))),
+              std::tuple(0x8BD9FE, 0xFFFFFF, 0)); // the classic window background and text
     auto classic = SystemColors::Install(std::make_unique<FixedSource>());
     EXPECT_EQ(TranslateColor(OleColor::SystemColor(15)), 0x0F0F0F);
     EXPECT_EQ(GrayValueOfColor(OleColor::SystemColor(30), false), 0x1E);
     SystemColors::Install(nullptr);
-    EXPECT_EQ(TranslateColor(OleColor::SystemColor(15)), OleColor::Rgb(212, 208, 200));
+    EXPECT_EQ(TranslateColor(OleColor::SystemColor(15)), Rgb(212, 208, 200));
 }
 
 // Every colour comes back from its HSB form within two units per component; greys exactly.
@@ -251,9 +209,9 @@ TEST(ColourCube, HsbRoundTripStaysWithinTwoUnits) {
         for (int shift : {0, 8, 16}) {
             worst = std::max(worst, std::abs(((back >> shift) & 0xFF) - ((c >> shift) & 0xFF)));
         }
-        const bool grey = (c & 0xFF) == ((c >> 8) & 0xFF) && (c & 0xFF) == (c >> 16);
+        const bool grey = c == (c & 0xFF) * 0x010101;
         if ((hsb.Hue < 0 || hsb.Hue > 359 || worst > 2 || (grey && (back != c || hsb.Sat != 0))) &&
-            failures++ == 0) {
+            !failures++) {
             first = c;
         }
     }

@@ -8,13 +8,12 @@
 class FakeClipboard final : public Platform::Clipboard {
 public:
     bool SetText(const QString& Text) override {
-        if (!available) {
-            return false;
+        if (available) {
+            texts.append(Text);
         }
-        texts.append(Text);
-        return true;
+        return available;
     }
-    QString Text() const { return texts.isEmpty() ? QString() : texts.last(); }
+    QString Text() const { return texts.value(texts.size() - 1); }
 
     bool available = true;
     QStringList texts;

@@ -2,23 +2,17 @@
 
 #include "platform/MessageBox.h"
 
-#include <QList>
-#include <QString>
+#include <QStringList>
 
-// Records message boxes instead of showing them; each returns at once, as if OK were pressed.
+// Records each message box as "icon caption: text" instead of showing it; each returns at once.
 class FakeMessageBox final : public Platform::MessageBox {
 public:
-    struct Shown {
-        QString icon; // "warning" or "information"
-        QString caption;
-        QString text;
-    };
     void Warning(QWidget*, const QString& Caption, const QString& Text) override {
-        shown.append({"warning", Caption, Text});
+        shown.append("warning " + Caption + ": " + Text);
     }
     void Information(QWidget*, const QString& Caption, const QString& Text) override {
-        shown.append({"information", Caption, Text});
+        shown.append("information " + Caption + ": " + Text);
     }
 
-    QList<Shown> shown;
+    QStringList shown;
 };

@@ -8,47 +8,26 @@
 #include "platform/PictureBox.h"
 #include "support/QtPrinters.h"
 
-#include <QAbstractItemView>
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDialog>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <QWindow>
-#include <functional>
+#include <QtTest>
+#include <QtWidgets>
 #include <gtest/gtest.h>
-#include <memory>
+#include <variant>
 
-// The main dialog's inputs, which picking and a modal run disable: every control but the labels
-// and the picture boxes.
+// The main dialog's inputs, which picking and a modal run disable: all but labels and pictures.
 inline QList<QWidget*> Inputs(const frmTintrix& main) {
-    QList<QWidget*> inputs;
-    for (QWidget* child : main.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (!child->isWindow() && !qobject_cast<QLabel*>(child) && !qobject_cast<PictureBox*>(child)) {
-            inputs << child;
-        }
-    }
+    QList<QWidget*> inputs = main.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    inputs.removeIf(
+        [](QWidget* w) { return w->isWindow() || qobject_cast<QLabel*>(w) || qobject_cast<PictureBox*>(w); });
     return inputs;
 }
 
-// Runs `drive` on the dialog the main dialog runs modally, from inside its modal loop; `drive`
+// Runs `drive` from inside the modal loop of the Dialog that the main dialog opens next; `drive`
 // ends it as a user would. A watchdog cancels a run the test failed to end.
 template <class Dialog> void DuringModalRun(QObject* context, std::function<void(Dialog&)> drive) {
     QTimer::singleShot(0, context, [drive] {
-        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
-            drive(*dialog);
-        } else {
-            ADD_FAILURE() << "no " << Dialog::staticMetaObject.className() << " is open modally";
-        }
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        dialog ? drive(*dialog)
+               : ADD_FAILURE() << "no " << Dialog::staticMetaObject.className() << " is open modally";
     });
     QTimer::singleShot(20000, context, [] {
         if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
@@ -58,30 +37,21 @@ template <class Dialog> void DuringModalRun(QObject* context, std::function<void
     });
 }
 
-// A key pressed and released on a dialog's window, where its key preview sees it.
-inline void PressKey(QWidget& dialog, Qt::Key key) {
-    QTest::keyClick(dialog.windowHandle(), key);
-}
-
 // A main dialog on fake services, opened as the program opens it, and the user's hands on it:
 // every control is reached by its objectName and driven with keys and mouse clicks.
 class MainDialogTest : public testing::Test {
 protected:
     static constexpr OLE_COLOR kStartColor = 0x8BD9FE;
 
-    // Opens a dialog with Color and a user colours file holding UserFile (none when empty),
-    // modeless and active.
+    // Opens a dialog with Color and a user colours file holding UserFile, modeless and active.
     void Open(OLE_COLOR Color = kStartColor, const QByteArray& UserFile = {},
               const QString& Prefix = "USER_") {
-        const QString path = folder.filePath("UserDefinedColors.txt");
-        if (!UserFile.isEmpty()) {
-            QFile file(path);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(UserFile);
-        }
+        QFile file(folder.filePath("UserDefinedColors.txt"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(UserFile) == UserFile.size());
+        file.close();
         dialog = std::make_unique<frmTintrix>(
             Platform::Services{&clipboard, &messages, &metrics, &screen, colorPicker});
-        EXPECT_FALSE(dialog->ShowDialog(Color, false, path, Prefix, nullptr));
+        EXPECT_FALSE(dialog->ShowDialog(Color, false, file.fileName(), Prefix, nullptr));
         dialog->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
     }
@@ -91,45 +61,33 @@ protected:
         EXPECT_NE(control, nullptr) << name.toStdString();
         return control;
     }
-    QLineEdit* Box(const QString& name) const { return Get<QLineEdit>(name); }
-    QString Text(const QString& name) const { return Box(name)->text(); }
-
+    QString Text(const QString& name) const { return Get<QLineEdit>(name)->text(); }
     // Selects Length characters from From in a box, types Keys over them and presses Enter.
     void Retype(const QString& name, int From, int Length, const QString& Keys) {
-        QLineEdit* box = Box(name);
+        auto* box = Get<QLineEdit>(name);
         box->setFocus();
         box->setSelection(From, Length);
         QTest::keyClicks(box, Keys);
         QTest::keyClick(box, Qt::Key_Return);
     }
-    // Replaces the whole text of a box with the keys a user would press, then Enter.
     void TypeOver(const QString& name, const QString& Keys) {
-        QLineEdit* box = Box(name);
-        box->setFocus();
-        QTest::keyClick(box, Qt::Key_Home);
-        QTest::keyClick(box, Qt::Key_End, Qt::ShiftModifier);
-        QTest::keyClick(box, Qt::Key_Delete);
-        QTest::keyClicks(box, Keys);
-        QTest::keyClick(box, Qt::Key_Return);
+        Get<QLineEdit>(name)->selectAll();
+        QTest::keyClick(Get<QLineEdit>(name), Qt::Key_Delete);
+        Retype(name, 0, 0, Keys);
     }
     void Click(const QString& name) { QTest::mouseClick(Get<QAbstractButton>(name), Qt::LeftButton); }
-
-    // Opens a drop-down list and clicks its entry Row.
-    void Choose(const QString& name, int Row) {
+    // Opens a drop-down list and clicks its entry Row (or the one named Row).
+    void Choose(const QString& name, std::variant<int, QString> Row) {
         auto* combo = Get<QComboBox>(name);
+        const int row = Row.index() == 0 ? std::get<int>(Row) : combo->findText(std::get<QString>(Row));
         combo->showPopup();
         QAbstractItemView* view = combo->view();
-        const QModelIndex index = view->model()->index(Row, 0);
-        view->scrollTo(index, QAbstractItemView::PositionAtCenter);
+        view->scrollTo(view->model()->index(row, 0), QAbstractItemView::PositionAtCenter);
         QApplication::processEvents(); // lets the popup lay out and scroll
-        const QPoint where(view->viewport()->width() / 2, view->visualRect(index).center().y());
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, where);
-        EXPECT_FALSE(view->isVisible()) << "the click missed entry " << Row;
+        const int y = view->visualRect(view->model()->index(row, 0)).center().y();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(view->viewport()->width() / 2, y));
+        EXPECT_FALSE(view->isVisible()) << "the click missed entry " << row;
     }
-    int RowOf(const QString& name, const QString& entry) const {
-        return Get<QComboBox>(name)->findText(entry);
-    }
-
     QStringList EquivalentNames() const {
         QStringList names;
         for (const QListWidgetItem* item :
@@ -138,15 +96,13 @@ protected:
         }
         return names;
     }
-    // The four lines of the last copy.
-    QStringList Copied() const { return clipboard.Text().split("\r\n"); }
+    QStringList Copied() const { return clipboard.Text().split("\r\n"); } // the four lines of the last copy
 
     FakeClipboard clipboard;
     FakeMessageBox messages;
     FakeScreenMetrics metrics;
     FakeScreen screen;
-    // The desktop's colour picker for sessions that pick through it; none: the magnifier.
-    Platform::DesktopColorPicker* colorPicker = nullptr;
+    Platform::DesktopColorPicker* colorPicker = nullptr; // for sessions that pick through the desktop
     QTemporaryDir folder;
     std::unique_ptr<frmTintrix> dialog;
 };

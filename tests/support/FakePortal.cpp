@@ -1,36 +1,27 @@
 #include "support/FakePortal.h"
 
 #include <QDBusArgument>
-#include <QDBusError>
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
-#include <utility>
 
 namespace {
 
 const QString kService = QStringLiteral("org.freedesktop.portal.Desktop");
-const QString kDesktopPath = QStringLiteral("/org/freedesktop/portal/desktop");
-const QString kScreenshot = QStringLiteral("org.freedesktop.portal.Screenshot");
-const QString kRequest = QStringLiteral("org.freedesktop.portal.Request");
-const QString kProperties = QStringLiteral("org.freedesktop.DBus.Properties");
+const QString kPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString kConnectionName = QStringLiteral("tintrix-fake-portal");
 
 // The portal's colour: a structure of three doubles, "(ddd)".
 struct PortalColor {
-    double red = 0.0;
-    double green = 0.0;
-    double blue = 0.0;
+    double red = 0.0, green = 0.0, blue = 0.0;
 };
-
 QDBusArgument& operator<<(QDBusArgument& argument, const PortalColor& color) {
     argument.beginStructure();
     argument << color.red << color.green << color.blue;
     argument.endStructure();
     return argument;
 }
-
 const QDBusArgument& operator>>(const QDBusArgument& argument, PortalColor& color) {
     argument.beginStructure();
     argument >> color.red >> color.green >> color.blue;
@@ -48,12 +39,12 @@ FakePortal::FakePortal() : mBus(QDBusConnection::connectToBus(QDBusConnection::S
 
 FakePortal::~FakePortal() {
     mBus.unregisterService(kService);
-    mBus.unregisterObject(kDesktopPath, QDBusConnection::UnregisterTree);
+    mBus.unregisterObject(kPath, QDBusConnection::UnregisterTree);
     QDBusConnection::disconnectFromBus(kConnectionName);
 }
 
 bool FakePortal::Register() {
-    return mBus.registerVirtualObject(kDesktopPath, this, QDBusConnection::SubPath) &&
+    return mBus.registerVirtualObject(kPath, this, QDBusConnection::SubPath) &&
            mBus.registerService(kService);
 }
 
@@ -67,74 +58,49 @@ void FakePortal::AnswerResponse(uint Response, const QVariantMap& Results) {
 }
 
 void FakePortal::Release() {
-    const QList<Request> held = std::exchange(mHeld, {});
-    for (const Request& request : held) {
+    for (const Request& request : std::exchange(mHeld, {})) {
         Respond(request);
     }
 }
 
-QString FakePortal::introspect(const QString&) const {
-    return {};
-}
-
 bool FakePortal::handleMessage(const QDBusMessage& message, const QDBusConnection& connection) {
     const QString member = message.member();
-    if (message.path() == kDesktopPath && message.interface() == kProperties && member == "Get") {
-        const QList<QVariant> arguments = message.arguments();
-        if (arguments.value(0).toString() == kScreenshot && arguments.value(1).toString() == "version") {
-            connection.send(message.createReply(QVariant::fromValue(QDBusVariant(version))));
-        } else {
-            connection.send(message.createErrorReply(QDBusError::InvalidArgs, "no such property"));
-        }
-        return true;
-    }
-    if (message.path() == kDesktopPath && message.interface() == kScreenshot && member == "PickColor" &&
-        hasPickColor) {
-        PickColor(message);
-        return true;
-    }
-    if (message.path().startsWith(kDesktopPath + "/request/") && message.interface() == kRequest &&
-        member == "Close") {
+    const QList<QVariant> arguments = message.arguments();
+    if (member == "Get" && arguments.value(1).toString() == "version" && message.path() == kPath) {
+        connection.send(message.createReply(QVariant::fromValue(QDBusVariant(version))));
+    } else if (member == "Close" && message.path().startsWith(kPath + "/request/")) {
         closed.append(message.path());
         connection.send(message.createReply());
-        return true;
-    }
-    connection.send(message.createErrorReply(QDBusError::UnknownMethod, "no such method: " + member));
-    return true;
-}
-
-void FakePortal::PickColor(const QDBusMessage& message) {
-    const QList<QVariant> arguments = message.arguments();
-    Request request;
-    request.caller = message.service();
-    request.parentWindow = arguments.value(0).toString();
-    request.options = qdbus_cast<QVariantMap>(arguments.value(1));
-    QString sender = request.caller.mid(1);
-    sender.replace('.', '_');
-    const QString token = reply == Reply::OwnPath ? QStringLiteral("portal%1").arg(requests.size())
-                                                  : request.options.value("handle_token").toString();
-    request.path = kDesktopPath + "/request/" + sender + "/" + token;
-    requests.append(request);
-
-    if (reply == Reply::Refuse) {
-        mBus.send(message.createErrorReply(refusal, "refused"));
-    } else {
+    } else if (member == "PickColor" && hasPickColor && message.path() == kPath) {
+        Request request{message.service(),
+                        arguments.value(0).toString(),
+                        qdbus_cast<QVariantMap>(arguments.value(1)),
+                        {}};
+        const QString token = reply == Reply::OwnPath ? QStringLiteral("portal%1").arg(requests.size())
+                                                      : request.options.value("handle_token").toString();
+        request.path = kPath + "/request/" + request.caller.mid(1).replace('.', '_') + "/" + token;
+        requests.append(request);
         if (reply == Reply::ResponseFirst) {
             Respond(request);
         }
-        mBus.send(message.createReply(QVariant::fromValue(QDBusObjectPath(request.path))));
+        mBus.send(reply == Reply::Refuse
+                      ? message.createErrorReply(refusal, "refused")
+                      : message.createReply(QVariant::fromValue(QDBusObjectPath(request.path))));
         if (reply == Reply::Respond || reply == Reply::OwnPath) {
             Respond(request);
         } else if (reply == Reply::Hold) {
             mHeld.append(request);
         }
+        emit PickColorCalled();
+    } else {
+        connection.send(message.createErrorReply(QDBusError::UnknownMethod, "no such method: " + member));
     }
-    emit PickColorCalled();
+    return true;
 }
 
 void FakePortal::Respond(const Request& request) {
-    QDBusMessage response =
-        QDBusMessage::createTargetedSignal(request.caller, request.path, kRequest, "Response");
+    QDBusMessage response = QDBusMessage::createTargetedSignal(request.caller, request.path,
+                                                               "org.freedesktop.portal.Request", "Response");
     response << mResponse << mResults;
     mBus.send(response);
 }

@@ -2,15 +2,13 @@
 
 #include <QDBusConnection>
 #include <QDBusVirtualObject>
-#include <QList>
-#include <QString>
 #include <QStringList>
 #include <QVariantMap>
 
 // A desktop portal of our own on the tests' private session bus, on a connection of its own:
-// the service org.freedesktop.portal.Desktop with the Screenshot interface's version
-// property, its PickColor and the request objects PickColor makes. What it is and how it
-// answers is set by the test before the picker asks; nothing is on the bus before Register.
+// the service org.freedesktop.portal.Desktop with the Screenshot interface's version property,
+// its PickColor and the request objects PickColor makes. What it is and how it answers is set
+// by the test before the picker asks; nothing is on the bus before Register.
 class FakePortal final : public QDBusVirtualObject {
     Q_OBJECT
 
@@ -21,7 +19,7 @@ public:
         Hold,          // the request's handle; the Response only on Release
         ResponseFirst, // the Response before the handle, as a quick desktop may
         OwnPath,       // as a portal before handle tokens: the request at a path of its own
-        Refuse         // a D-Bus error instead of a handle (refusal below)
+        Refuse         // a D-Bus error instead of a handle (`refusal`)
     };
     struct Request {
         QString caller; // the caller's unique name
@@ -35,7 +33,6 @@ public:
 
     // Takes the portal's name and serves its objects; false where the bus refuses.
     bool Register();
-
     // Answers with the colour of these fractions (response 0).
     void AnswerColor(double Red, double Green, double Blue);
     // Answers with Response and these results (1 cancelled, 2 another error).
@@ -47,7 +44,6 @@ public:
     bool hasPickColor = true; // false: PickColor is an unknown method
     Reply reply = Reply::Respond;
     QString refusal = QStringLiteral("org.freedesktop.DBus.Error.AccessDenied");
-
     QList<Request> requests;
     QStringList closed; // request paths on which Close was called
 
@@ -55,9 +51,8 @@ signals:
     void PickColorCalled();
 
 private:
-    QString introspect(const QString& path) const override;
+    QString introspect(const QString&) const override { return {}; }
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override;
-    void PickColor(const QDBusMessage& message);
     void Respond(const Request& request);
 
     QDBusConnection mBus;

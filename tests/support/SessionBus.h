@@ -4,24 +4,16 @@
 
 #include <string>
 
-// A private session bus for the tests that talk D-Bus: a dbus-daemon of our own, under a
-// configuration of our own that knows no services to start, so that nothing of the real
-// desktop (a real portal, say) can answer on it. It ends with this object, or with the test
-// process if that crashes.
+// A private session bus for the tests that talk D-Bus: a dbus-daemon of our own under a
+// configuration that knows no services to start, so that nothing of the real desktop (a real
+// portal, say) can answer on it. It ends with this object, or with the test process.
 class SessionBus {
 public:
-    SessionBus() = default;
-    SessionBus(const SessionBus&) = delete;
-    SessionBus& operator=(const SessionBus&) = delete;
     ~SessionBus();
 
-    // Starts the daemon and returns its address, or an empty string with Error saying why
-    // there is none.
-    std::string Start(std::string& Error);
-
-    // Starts the daemon and points DBUS_SESSION_BUS_ADDRESS at it; without one, at no bus at
-    // all, so that the tests can never reach the user's session. Call before the
-    // QApplication is made. The error, or an empty string.
+    // Starts the daemon and points DBUS_SESSION_BUS_ADDRESS at it; without one, at no bus at all,
+    // so that the tests never reach the user's session. Call before the QApplication is made.
+    // The error, or an empty string.
     std::string StartForQt();
 
 private:

@@ -4,12 +4,12 @@
 #include <QVariant>
 #include <gtest/gtest.h>
 
-// The base of tests that need a real X server. Their main() (XvfbTestMain.cpp) runs them on a
-// private Xvfb; when none could be started, every such test skips and says why.
+// The base of tests that need a real X server; their main() (QtTestMain.cpp built with
+// TINTRIX_TEST_XVFB) runs them on a private Xvfb. Where none could start, they skip saying why.
 class XServerTest : public testing::Test {
 public:
-    // The application property in which main() leaves the reason there is no X server.
-    static constexpr const char* UnavailableProperty = "tintrixXServerUnavailable";
+    // The application property in which main() leaves the reason there is no server or bus.
+    static constexpr const char* UnavailableProperty = "tintrixUnavailable";
 
 protected:
     void SetUp() override {

@@ -5,9 +5,9 @@
 #include <string>
 #include <utility>
 
-// A private Xvfb server for the tests and benchmarks that need a real X server. The server
-// picks a free display number itself, so that tests running in parallel never collide, and
-// it ends with this object, or with the process if that crashes.
+// A private Xvfb server for the tests and benchmarks that need a real X server. It picks a free
+// display number itself, so that tests running in parallel never collide, and it ends with this
+// object, or with the process if that crashes.
 class Xvfb {
 public:
     // Screen as Xvfb's -screen option takes it: width x height x depth.
@@ -18,7 +18,7 @@ public:
     std::string Start(std::string& Error);
 
     // Starts the server and points Qt at it (DISPLAY, QT_QPA_PLATFORM=xcb, no D-Bus session);
-    // without one, Qt is pointed at the offscreen platform. Call before the QApplication is made. The error,
+    // without one, at the offscreen platform. Call before the QApplication is made. The error,
     // or an empty string.
     std::string StartForQt();
 

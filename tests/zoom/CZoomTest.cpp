@@ -5,10 +5,8 @@
 #include "fakes/FakeScreen.h"
 #include "platform/PictureBox.h"
 
-#include <QWidget>
-#include <climits>
+#include <QtWidgets>
 #include <gtest/gtest.h>
-#include <stdexcept>
 
 namespace {
 
