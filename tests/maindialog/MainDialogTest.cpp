@@ -18,7 +18,7 @@ TEST_F(MainDialogTest, TypingSetsTheBaseColourAndDimItTheDerivedOnes) {
     EXPECT_EQ(Text("txtBaseColorRGB") + Text("txtBaseColorHSV") + Text("txtDimFactor") + Text("txtMask"),
               "&H8BD9FE #FED98B RGB(254, 217, 139)HSV( 41, 0.4528, 0.9961)0.2&HFFFFFF");
     EXPECT_EQ(Text("txtBaseColorValue"), kStartLines[1].mid(17).replace("Grey: 219", "G(219)"));
-    for (auto [i, colour] : {std::pair(0, kStartColor), {2, 0xCAEEFF}, {3, 0xFF5100}}) {
+    for (auto [i, colour] : {std::pair(0, kStartColor), {2, 0xCAEEFF}, {3, 0xFF5100}, {4, kStartColor}}) {
         EXPECT_EQ(Get(QString("lblCol(%1)").arg(i))->palette().color(QPalette::Window),
                   QtColor::ToQColor(colour));
     }
