@@ -15,7 +15,7 @@ TEST(ReadLeadingNumber, GivesTheValueAndWhereTheNumberEnds) {
         {"12abc", 12, 2, false}, {"abc", 0, 0, false}, {" \t\n", 0, 0, false}, {"1 2\t3\n4x", 1234, 7, false},
         {"5   ", 5, 1, false}, {"1\r2", 1, 1, false}, {"10.5", 10.5, 4, false}, {".25", 0.25, 3, false},
         {".", 0, 0, false}, {"1.2.3", 1.2, 3, false}, {"0,5", 0, 1, false}, {"- 4", -4, 3, false},
-        {"1e3", 1000, 3, false}, {"25E-1", 2.5, 5, false}, {"1e+x", 1, 1, false}, {"&HFF", 255, 4, false},
+        {"1e3", 1000, 3, false}, {"2e10", 2e10, 4, false}, {"25E-1", 2.5, 5, false}, {"1e+x", 1, 1, false}, {"&HFF", 255, 4, false},
         {"&hfa", 250, 4, false}, {"&H1G", 1, 3, false}, {"&H", 0, 0, false}, {"&HFFFFFFFF", -1, 10, false},
         {"&H000000000001", 1, 14, false}, {"&H100000000", 0, 11, true}, {"&x", 0, 0, false}, {"-&H1", 0, 0, false},
         {"1e400", 0, 5, true}, {"1234567890123456", 1234567890123456, 16, false}, {std::string(400, '9'), 0, 400, true},
