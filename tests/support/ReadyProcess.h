@@ -35,7 +35,8 @@ public:
         std::vector<char*> argv{const_cast<char*>(Program.c_str())};
         for (std::string& argument : Arguments) {
             if (const auto at = argument.find(kReportFd); at != std::string::npos) {
-                argument.replace(at, std::strlen(kReportFd), std::to_string(fds[1]));
+                argument = argument.substr(0, at) + std::to_string(fds[1]) +
+                           argument.substr(at + std::strlen(kReportFd));
             }
             argv.push_back(argument.data());
         }
