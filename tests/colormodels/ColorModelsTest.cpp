@@ -142,6 +142,7 @@ TEST(ColorFunctions, DimColorFollowsEveryStep) {
         {"BlackDarkened", 0, -0.2f, Rgb(13, 9, 9)},                       // Bright 0.05, Sat 0.3125
         {"SaturationAboveOneIsOne", Rgb(128, 0, 0), -0.5f, 0x00000D},
         {"BlackLightenedALittleStaysBlack", 0, 0.01f, 0},
+        {"ZeroFactorLightensADarkRedByNothing", Rgb(10, 0, 0), 0.0f, Rgb(10, 0, 0)},
         {"GreyLightened", 0x808080, 0.1f, Rgb(154, 154, 154)},
         {"PaleRedFallsToTheSaturationFloor", Rgb(255, 230, 230), 0.1f, Rgb(255, 242, 242)},
         {"HalfIsApplied", 0x808080, 0.5f, 0xFFFFFF}, {"SystemColourIsTranslated", OleColor::SystemColor(5), -0.5f, 0x808080},

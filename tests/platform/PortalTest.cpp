@@ -2,6 +2,7 @@
 // portal on a private session bus, with the way the portal's fractions become bytes.
 #include "maindialog/MainDialogFixture.h"
 #include "platform/PortalColorPicker.h"
+#include "platform/Services.h"
 #include "support/FakePortal.h"
 #include "support/SessionBusTest.h"
 
@@ -61,6 +62,45 @@ TEST_F(PortalPickingTest, ThePortalsColourBecomesTheBaseColourWhileTheDialogStay
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); // closes the request
     ASSERT_TRUE(QTest::qWaitFor([&] { return portal.closed.contains(portal.requests[2].path); }));
     EXPECT_EQ(std::tuple(dialog->BaseColor(), messages.shown.size()), std::tuple(0x8000FF, 0));
+}
+
+// The picker's protocol against the portal, each answer a portal may give.
+TEST_F(PortalPickingTest, ThePickerFollowsEveryAnswerAndClosesWhatItLeaves) {
+    using Outcome = Platform::DesktopColorPicker::Outcome;
+    PortalColorPicker without; // no portal on the bus: unavailable, told after Pick returns
+    QSignalSpy told(&without, &PortalColorPicker::Finished);
+    without.Pick(nullptr);
+    EXPECT_TRUE(told.isEmpty() && told.wait() && told[0][0].value<Outcome>() == Outcome::Unavailable);
+    ASSERT_TRUE(portal.Register());
+    const Platform::Services qt = Platform::Services::Qt(); // an offscreen screen can be read: no portal
+    EXPECT_EQ(std::tuple(qt.colorPicker, qt.clipboard->SetText("Tintrix")), std::tuple(nullptr, true));
+    picker = std::make_unique<PortalColorPicker>();
+    const auto pick = [this](FakePortal::Reply reply, uint response, QVariantMap results = {}) {
+        portal.reply = reply;
+        response ? portal.AnswerResponse(response, results) : portal.AnswerColor(0.0, 1.0, 1.0);
+        QSignalSpy finished(picker.get(), &PortalColorPicker::Finished);
+        picker->Pick(nullptr);
+        return finished.wait() ? finished[0][0].value<Outcome>() : Outcome::Failed;
+    };
+    EXPECT_EQ(pick(FakePortal::Reply::ResponseFirst, 0), Outcome::Picked);
+    EXPECT_EQ(pick(FakePortal::Reply::OwnPath, 0), Outcome::Picked);
+    EXPECT_EQ(pick(FakePortal::Reply::Respond, 2), Outcome::Failed);
+    EXPECT_EQ(pick(FakePortal::Reply::Respond, 9, {{"color", "red"}}), Outcome::Failed);
+    EXPECT_EQ(pick(FakePortal::Reply::Refuse, 1), Outcome::Failed);
+    portal.reply = FakePortal::Reply::OwnPath; // cancelled before the reply names the request
+    picker->Pick(nullptr);
+    picker->Cancel();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return portal.closed.size() == 1; }));
+    portal.reply = FakePortal::Reply::Hold; // a picker that goes away closes its request
+    picker->Pick(nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return portal.requests.size() == 7; }));
+    picker.reset();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return portal.closed.size() == 2; }));
+    portal.version = 1; // a portal without the picker is not asked
+    portal.hasPickColor = false;
+    picker = std::make_unique<PortalColorPicker>();
+    EXPECT_EQ(pick(FakePortal::Reply::Respond, 0), Outcome::Unavailable);
+    EXPECT_EQ(portal.requests.size(), 7);
 }
 
 } // namespace
