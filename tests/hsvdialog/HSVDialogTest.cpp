@@ -24,6 +24,13 @@ TEST_F(Fixture, EndsModallyAsTheUserEndsIt) {
         {false, true, [](Fixture& f) { f.Char('c'); }, false},
         {true, false, [](Fixture& f) { f.Control<QPushButton>("cmdCancel")->click(); }, true},
         {true, false, [](Fixture& f) { f.Key(Qt::Key_Escape); }, true},
+        {false, false,
+         [&](Fixture& f) {
+             QTest::keyPress(window(f), Qt::Key_Escape);
+             EXPECT_TRUE(f.dialog->isVisible()); // without buttons Escape too ends on its release
+             QTest::keyRelease(window(f), Qt::Key_Escape);
+         },
+         true},
         {false, false, [](Fixture& f) { f.dialog->close(); }, true}};
     for (const auto& [buttons, oneShot, act, cancelled] : endings) {
         dialog = std::make_unique<frmHSVTintrix>(services);
@@ -76,7 +83,7 @@ TEST_F(Fixture, TheHueFieldTheBarsAndTheirKeysMoveTheColour) {
     Show(1);
     // clang-format off
     for (auto [start, key, hue] : {std::tuple(100, Qt::Key_Up, 99), {0, Qt::Key_Up, 0}, {359, Qt::Key_Down, 359},
-             {100, Qt::Key_PageUp, 90}, {5, Qt::Key_PageUp, 0}, {355, Qt::Key_PageDown, 359}, {200, Qt::Key_Home, 0},
+             {100, Qt::Key_PageUp, 90}, {100, Qt::Key_PageDown, 110}, {5, Qt::Key_PageUp, 0}, {355, Qt::Key_PageDown, 359}, {200, Qt::Key_Home, 0},
              {10, Qt::Key_End, 359}, {100, Qt::Key_Left, 100}}) {
         // clang-format on
         ClickRow(start);
@@ -201,15 +208,18 @@ TEST_F(Fixture, PlacesItselfByPositionAndKeepsOnTheScreen) {
                            top);
         EXPECT_EQ(dialog->pos(), at) << "position " << position;
     }
-    for (auto [twips, buttons, client, panel] : {std::tuple(15.0, true, QSize(313, 391), 360),
-                                                 {12.0, true, QSize(387, 396), 360},
-                                                 {10.0, false, QSize(461, 407), 397}}) {
+    // The swatch fills the panel below the grey bar (600, 3180, 1632, 240 twips) and a 5-pixel gap.
+    // clang-format off
+    for (auto [twips, buttons, client, panel, swatch] : {std::tuple(15.0, true, QSize(313, 391), 360, QRect(40, 233, 109, 127)),
+             {12.0, true, QSize(387, 396), 360, QRect(50, 290, 136, 70)}, {10.0, false, QSize(461, 407), 397, QRect(60, 347, 163, 50)}}) {
+        // clang-format on
         metrics.twipsPerPixelX = metrics.twipsPerPixelY = twips;
         dialog = std::make_unique<frmHSVTintrix>(services);
         dialog->ShowDialog(kRed, {}, false, nullptr, 3, 0, false, !buttons);
         const int W = (client.width() - 15) / 2;
-        EXPECT_EQ(std::tuple(dialog->size(), Field()->geometry(), Control("picGUI")->geometry()),
-                  std::tuple(client, QRect(5, 5, W, 360), QRect(W + 10, 5, W, panel)));
+        EXPECT_EQ(std::tuple(dialog->size(), Field()->geometry(), Control("picGUI")->geometry(),
+                             Control("lblSelectColor")->geometry()),
+                  std::tuple(client, QRect(5, 5, W, 360), QRect(W + 10, 5, W, panel), swatch));
     }
 }
 
