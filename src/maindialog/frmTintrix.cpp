@@ -3,6 +3,7 @@
 #include "colormodels/SystemColors.h"
 #include "common/NumberReader.h"
 #include "common/Rounding.h"
+#include "contrast/modContrast.h"
 #include "contrastdialog/frmContrast.h"
 #include "hsvdialog/frmHSVTintrix.h"
 #include "maindialog/modColorDialog.h"
@@ -689,10 +690,18 @@ void frmTintrix::DescribeSamples() {
     const QString contrast = QtColor::AccessibleDescription(mContrastColor);
     lblCol[0]->setAccessibleDescription(base);
     lblCol[1]->setAccessibleDescription(base);
-    lblCol[2]->setAccessibleDescription("Background " + dimmed + ", text " + base);
-    lblCol[3]->setAccessibleDescription("Background " + contrast + ", text " + base);
-    lblCol[4]->setAccessibleDescription("Text " + dimmed + ", background " + base);
-    lblCol[5]->setAccessibleDescription("Text " + contrast + ", background " + base);
+    const auto ratio = [](OLE_COLOR text, OLE_COLOR background) {
+        return ", contrast " +
+               FromCore(modContrast::FormatRatio(modContrast::ContrastRatio(text, background)));
+    };
+    lblCol[2]->setAccessibleDescription("Background " + dimmed + ", text " + base +
+                                        ratio(mBaseColor, mDimmedColor));
+    lblCol[3]->setAccessibleDescription("Background " + contrast + ", text " + base +
+                                        ratio(mBaseColor, mContrastColor));
+    lblCol[4]->setAccessibleDescription("Text " + dimmed + ", background " + base +
+                                        ratio(mDimmedColor, mBaseColor));
+    lblCol[5]->setAccessibleDescription("Text " + contrast + ", background " + base +
+                                        ratio(mContrastColor, mBaseColor));
 }
 
 OLE_COLOR frmTintrix::ComputeContrastColor(OLE_COLOR Color, std::int32_t Mask) const {

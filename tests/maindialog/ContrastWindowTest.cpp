@@ -1,5 +1,6 @@
 // The contrast window beside the main dialog: how it opens, that it follows every way of
-// choosing a colour within the same event, its "&Copy" and the visions.
+// choosing a colour within the same event, its "&Copy" and the visions, and the ratios the
+// main dialog's samples announce.
 #include "MainDialogFixture.h"
 #include "ModalDialogs.h"
 #include "hsvdialog/frmHSVTintrix.h"
@@ -157,6 +158,16 @@ TEST_F(ContrastWindowTest, ClosingTheMainDialogClosesIt) {
     OpenWindow();
     dialog->close();
     EXPECT_FALSE(Window()->isVisible());
+}
+
+TEST_F(ContrastWindowTest, TheSamplesAnnounceTheirRatio) {
+    Open();
+    const char* const ratios[] = {"1.18:1", "4.28:1", "1.18:1", "4.28:1"};
+    for (int i = 2; i <= 5; ++i) {
+        EXPECT_TRUE(AccessibleDescription(Get(QString("lblCol(%1)").arg(i)))
+                        .endsWith(", contrast " + QString(ratios[i - 2])))
+            << i;
+    }
 }
 
 } // namespace
