@@ -122,7 +122,7 @@ void frmContrast::CreateControls(const QFont& SampleFont, const QString& SampleT
         sample->setFont(SampleFont);
         sample->setMargin(kSampleMargin);
         sample->installEventFilter(this);
-        sample->setAccessibleName(caption);
+        sample->setAccessibleName(caption + " sample");
         grid->addWidget(sample, row, 1);
         lblSample[r] = sample;
 
