@@ -1,11 +1,14 @@
 // The main dialog's speed: opening it and one full update through the predefined colour list,
-// with the built-in list and with a user-defined colours file of 100,000 entries.
+// with the built-in list and with a user-defined colours file of 100,000 entries, and the same
+// update with the contrast window open and after it was closed.
 #include "maindialog/frmTintrix.h"
 #include "platform/Services.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <memory>
@@ -13,6 +16,7 @@
 namespace {
 
 constexpr int kUserEntries = 100000;
+constexpr int kWarmUpSteps = 1000;
 
 // A user-defined colours file of Count entries with distinct names and values.
 QString WriteUserFile(const QTemporaryDir& folder, int Count) {
@@ -40,14 +44,37 @@ std::unique_ptr<frmTintrix> OpenDialog(const QString& path) {
     return dialog;
 }
 
+enum class ContrastWindow { NeverOpened, Open, Closed };
+
+// Opens the contrast window through a sample's context menu entry, and closes it again for Closed.
+void Prepare(frmTintrix& dialog, ContrastWindow contrast) {
+    if (contrast == ContrastWindow::NeverOpened) {
+        return;
+    }
+    dialog.findChild<QLabel*>("lblCol(0)")->actions().value(0)->trigger();
+    if (contrast == ContrastWindow::Closed) {
+        dialog.findChild<QWidget*>("frmContrast")->close();
+    }
+    QApplication::processEvents(); // shown and painted once
+}
+
 // One choice in cboSelect: the whole SetBaseColor with its list lookups and texts.
-void UpdateThroughTheList(benchmark::State& state, const QString& path) {
+void UpdateThroughTheList(benchmark::State& state, const QString& path,
+                          ContrastWindow contrast = ContrastWindow::NeverOpened) {
     const std::unique_ptr<frmTintrix> dialog = OpenDialog(path);
+    Prepare(*dialog, contrast);
     auto* list = dialog->findChild<QComboBox*>("cboSelect");
     const int count = list->count();
+    const auto next = [count](int row) { return (row + 7919) % count; };
+    // The text caches warmed with the rows the loop chooses first: otherwise the first case of a
+    // run alone pays for them, and the cases cannot be compared.
+    for (int i = 0, row = 0; i < kWarmUpSteps; ++i) {
+        row = next(row);
+        list->setCurrentIndex(row);
+    }
     int row = 0;
     for (auto _ : state) {
-        row = (row + 7919) % count;
+        row = next(row);
         list->setCurrentIndex(row);
         benchmark::DoNotOptimize(dialog->BaseColor());
     }
@@ -58,6 +85,16 @@ void BM_SetBaseColorThroughList_BuiltIn(benchmark::State& state) {
     UpdateThroughTheList(state, QString());
 }
 BENCHMARK(BM_SetBaseColorThroughList_BuiltIn)->Unit(benchmark::kMicrosecond);
+
+void BM_SetBaseColorThroughList_ContrastWindowOpen(benchmark::State& state) {
+    UpdateThroughTheList(state, QString(), ContrastWindow::Open);
+}
+BENCHMARK(BM_SetBaseColorThroughList_ContrastWindowOpen)->Unit(benchmark::kMicrosecond);
+
+void BM_SetBaseColorThroughList_ContrastWindowClosed(benchmark::State& state) {
+    UpdateThroughTheList(state, QString(), ContrastWindow::Closed);
+}
+BENCHMARK(BM_SetBaseColorThroughList_ContrastWindowClosed)->Unit(benchmark::kMicrosecond);
 
 void BM_SetBaseColorThroughList_UserFile100k(benchmark::State& state) {
     QTemporaryDir folder;

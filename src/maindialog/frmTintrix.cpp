@@ -3,6 +3,8 @@
 #include "colormodels/SystemColors.h"
 #include "common/NumberReader.h"
 #include "common/Rounding.h"
+#include "contrast/modContrast.h"
+#include "contrastdialog/frmContrast.h"
 #include "hsvdialog/frmHSVTintrix.h"
 #include "maindialog/modColorDialog.h"
 #include "namedcolors/modNamedColors.h"
@@ -16,6 +18,7 @@
 #include "zoom/CZoom.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -25,10 +28,13 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTextCursor>
 #include <QTimer>
 #include <algorithm>
@@ -401,6 +407,7 @@ frmTintrix::frmTintrix(const Platform::Services& services, QWidget* parent)
     QFont::insertSubstitution(QStringLiteral("Trebuchet MS"), QStringLiteral("DejaVu Sans Condensed"));
     setFont(FontOf(Font::Dialog));
     CreateControls();
+    CreateContrastEntries();
     setFixedSize(PixelsX(kClientWidthTwips), PixelsY(kClientHeightTwips));
 
     connect(cboSelect, &QComboBox::currentIndexChanged, this, &frmTintrix::cboSelect_Click);
@@ -651,6 +658,7 @@ void frmTintrix::ShowBaseColor(OLE_COLOR Color, const HSBValues& HSV) {
     // The label grows to the right with its text, as high as the list beside it.
     lblSelect->resize(std::max(lblSelect->minimumWidth(), lblSelect->sizeHint().width()),
                       cboSelect->height());
+    UpdateContrastWindow();
 }
 
 void frmTintrix::UpdateDerivedColors() {
@@ -673,6 +681,7 @@ void frmTintrix::UpdateDerivedColors() {
     txtContrastColorValue->setText(ColorValueText(mContrastColor) + " G(" +
                                    GreyText(mContrastColorGreyValue) + ")");
     DescribeSamples();
+    UpdateContrastWindow();
 }
 
 void frmTintrix::DescribeSamples() {
@@ -681,10 +690,18 @@ void frmTintrix::DescribeSamples() {
     const QString contrast = QtColor::AccessibleDescription(mContrastColor);
     lblCol[0]->setAccessibleDescription(base);
     lblCol[1]->setAccessibleDescription(base);
-    lblCol[2]->setAccessibleDescription("Background " + dimmed + ", text " + base);
-    lblCol[3]->setAccessibleDescription("Background " + contrast + ", text " + base);
-    lblCol[4]->setAccessibleDescription("Text " + dimmed + ", background " + base);
-    lblCol[5]->setAccessibleDescription("Text " + contrast + ", background " + base);
+    const auto ratio = [](OLE_COLOR text, OLE_COLOR background) {
+        return ", contrast " +
+               FromCore(modContrast::FormatRatio(modContrast::ContrastRatio(text, background)));
+    };
+    lblCol[2]->setAccessibleDescription("Background " + dimmed + ", text " + base +
+                                        ratio(mBaseColor, mDimmedColor));
+    lblCol[3]->setAccessibleDescription("Background " + contrast + ", text " + base +
+                                        ratio(mBaseColor, mContrastColor));
+    lblCol[4]->setAccessibleDescription("Text " + dimmed + ", background " + base +
+                                        ratio(mDimmedColor, mBaseColor));
+    lblCol[5]->setAccessibleDescription("Text " + contrast + ", background " + base +
+                                        ratio(mContrastColor, mBaseColor));
 }
 
 OLE_COLOR frmTintrix::ComputeContrastColor(OLE_COLOR Color, std::int32_t Mask) const {
@@ -908,7 +925,8 @@ void frmTintrix::chkITU_Click() {
 
 void frmTintrix::EnableInputs(bool Enable) {
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (!qobject_cast<QLabel*>(child) && !qobject_cast<PictureBox*>(child)) {
+        // The contrast window is no input of the dialog: it stays usable while picking.
+        if (!child->isWindow() && !qobject_cast<QLabel*>(child) && !qobject_cast<PictureBox*>(child)) {
             child->setEnabled(Enable);
         }
     }
@@ -1104,6 +1122,11 @@ bool frmTintrix::MoveCursorByKey(int KeyCode, Qt::KeyboardModifiers Shift) {
 
 void frmTintrix::hideEvent(QHideEvent* event) {
     chkPick->setChecked(false);
+    // A window manager may hide the dialog with its owned windows (minimised); a close or hide
+    // of the dialog itself closes the contrast window too.
+    if (mContrastWindow && !event->spontaneous()) {
+        mContrastWindow->close();
+    }
     QDialog::hideEvent(event);
 }
 
@@ -1218,4 +1241,60 @@ bool frmTintrix::ShowSelector(frmHSVTintrix& Dialog) {
 
 void frmTintrix::Selector_ColorChanged(OLE_COLOR NewColor) {
     SetBaseColor(NewColor);
+}
+
+// ----- The contrast window -----------------------------------------------------------------------
+
+namespace {
+
+const char* const kContrastEntry = "Contrast ratios...";
+
+} // namespace
+
+void frmTintrix::CreateContrastEntries() {
+    auto* entry = new QAction(QString::fromLatin1(kContrastEntry), this);
+    connect(entry, &QAction::triggered, this, &frmTintrix::ShowContrastWindow);
+    for (QLabel* sample : lblCol) {
+        sample->setContextMenuPolicy(Qt::ActionsContextMenu);
+        sample->addAction(entry);
+    }
+    for (QLineEdit* box : {txtBaseColorValue, txtDimmedColorValue, txtContrastColorValue}) {
+        box->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(box, &QWidget::customContextMenuRequested, this, [box, entry](QPoint at) {
+            QMenu* menu = box->createStandardContextMenu();
+            menu->setAttribute(Qt::WA_DeleteOnClose);
+            menu->addSeparator();
+            menu->addAction(entry);
+            menu->popup(box->mapToGlobal(at));
+        });
+    }
+    auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_K), this);
+    connect(shortcut, &QShortcut::activated, this, &frmTintrix::ShowContrastWindow);
+}
+
+void frmTintrix::ShowContrastWindow() {
+    if (!mContrastWindow) {
+        mContrastWindow = std::make_unique<frmContrast>(mServices, lblCol[2]->font(), mSampleText, this);
+        // Below the dialog, where the HSV dialog (to its right) leaves it in view; where there
+        // is no room the window manager places it. Its frame is not known before it is shown:
+        // it is taken to be like the dialog's.
+        const QRect outer = frameGeometry();
+        const QMargins frame(geometry().left() - outer.left(), geometry().top() - outer.top(),
+                             outer.right() - geometry().right(), outer.bottom() - geometry().bottom());
+        const QRect below(QPoint(outer.left(), outer.bottom() + 1),
+                          mContrastWindow->sizeHint().grownBy(frame));
+        if (screen()->availableGeometry().contains(below)) {
+            mContrastWindow->move(below.topLeft() + QPoint(frame.left(), frame.top()));
+        }
+    }
+    mContrastWindow->SetColors(mBaseColor, mDimmedColor, mContrastColor);
+    mContrastWindow->show();
+    mContrastWindow->raise();
+    mContrastWindow->activateWindow();
+}
+
+void frmTintrix::UpdateContrastWindow() {
+    if (mContrastWindow && mContrastWindow->isVisible()) {
+        mContrastWindow->SetColors(mBaseColor, mDimmedColor, mContrastColor);
+    }
 }

@@ -28,6 +28,7 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
+class frmContrast;
 class frmHSVTintrix;
 
 // The main dialog: a reusable colour dialog around one base colour. ShowDialog opens it, modally
@@ -151,6 +152,16 @@ private:
     bool ShowSelector(frmHSVTintrix& Dialog);
     template <typename Run> void WhileInputsDisabled(Run&& run);
     void Selector_ColorChanged(OLE_COLOR NewColor);
+
+    // The contrast window of the samples, opened with Ctrl+K or "Contrast ratios..." in the
+    // context menus of the samples and the value boxes. Created on first opening as a child
+    // window, so that it stays above the dialog; it closes when the dialog does. While it is
+    // shown, the update pipeline gives it the stored colours; closed, it costs nothing.
+    void CreateContrastEntries();
+    void ShowContrastWindow();
+    void UpdateContrastWindow();
+    std::unique_ptr<frmContrast> mContrastWindow;
+
     // The HSV dialog while it is open in immediate mode (its changes apply at once), none
     // otherwise. Owned here, so that it goes before the controls when the dialog does.
     std::unique_ptr<frmHSVTintrix> Selector;
