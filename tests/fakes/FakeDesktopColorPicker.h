@@ -23,10 +23,10 @@ public:
     }
 
     // Ends the outstanding pick with Result; nothing when none is outstanding.
-    void Answer(Outcome Result, OLE_COLOR Color = -1) {
+    void Answer(Outcome Result, OLE_COLOR Color = -1, const QString& Failure = {}) {
         if (picking) {
             picking = false;
-            emit Finished(Result, Color);
+            emit Finished(Result, Color, Failure);
         }
     }
 

@@ -57,7 +57,7 @@ protected:
         }
         const FakeMessageBox::Shown& box = messages.shown.last();
         if (box.caption != "Tintrix" || box.icon != "information" || !box.text.contains("not available") ||
-            !box.text.contains("portal") || !box.text.contains("QT_QPA_PLATFORM=xcb")) {
+            !box.text.contains("portal") || box.text.contains("QT_QPA_PLATFORM")) {
             return testing::AssertionFailure() << box.icon.toStdString() << " \"" << box.caption.toStdString()
                                                << "\": " << box.text.toStdString();
         }

@@ -92,17 +92,6 @@ INSTANTIATE_TEST_SUITE_P(DesktopPicking, EndsWithoutAColour,
                                          EndCase{"Failed", Outcome::Failed}),
                          ByName());
 
-TEST_F(FakePickerTest, NoPickerInTheSessionSaysHowToGetOneAndChangesNothing) {
-    picker.state = Availability::Unavailable;
-    Open();
-    const QStringList before = Look();
-    Click("chkPick");
-    EXPECT_EQ(picker.picks, 0);
-    EXPECT_TRUE(ToldPickingIsUnavailable());
-    EXPECT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(Look(), before);
-}
-
 TEST_F(FakePickerTest, NoPickerFoundOutOnlyWhilePickingSaysSoTooAndChangesNothing) {
     picker.state = Availability::Checking;
     Open();

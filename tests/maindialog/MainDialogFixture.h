@@ -54,7 +54,7 @@ protected:
             file.write(UserFile);
         }
         dialog = std::make_unique<frmTintrix>(
-            Platform::Services{&clipboard, &messages, &metrics, &screen, colorPicker});
+            Platform::Services{&clipboard, &messages, &metrics, &screen, colorPicker, screenshot});
         EXPECT_FALSE(dialog->ShowDialog(Color, false, path, Prefix, nullptr));
         dialog->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
@@ -126,6 +126,8 @@ protected:
     FakeScreen screen;
     // The desktop's colour picker for sessions that pick through it; none: the magnifier.
     Platform::DesktopColorPicker* colorPicker = nullptr;
+    // Still images of the desktop for sessions that pick over one.
+    Platform::DesktopScreenshot* screenshot = nullptr;
     QTemporaryDir folder;
     std::unique_ptr<frmTintrix> dialog;
 };

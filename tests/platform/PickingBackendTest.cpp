@@ -44,21 +44,20 @@ TEST_P(ChoosePickingBackendTest, ChoosesByPlatformAndAsksOnlyWhatDecides) {
 }
 
 constexpr auto kScreen = PickingBackend::ScreenReading;
-constexpr auto kDesktop = PickingBackend::DesktopPicker;
+constexpr auto kStill = PickingBackend::StillImage;
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Sessions, ChoosePickingBackendTest, testing::Values(
-    // X11 keeps the magnifier whatever else is true, and never talks to a portal.
-    SessionCase{"X11", "xcb", true, false, kScreen, false, false},
-    SessionCase{"X11WithPortal", "xcb", true, true, kScreen, false, false},
-    SessionCase{"X11Unreadable", "xcb", false, true, kScreen, false, false},
+    // X11 reads the screen where it can, and never talks to a portal; XWayland refuses.
+    SessionCase{"X11", "xcb", true, true, kScreen, true, false},
+    SessionCase{"X11Unreadable", "xcb", false, false, kStill, true, false},
     // Wayland goes through the portal, also when there is none: the user is told then.
-    SessionCase{"Wayland", "wayland", false, true, kDesktop, false, false},
-    SessionCase{"WaylandWithoutPortal", "wayland", false, false, kDesktop, false, false},
-    SessionCase{"WaylandEgl", "wayland-egl", false, true, kDesktop, false, false},
+    SessionCase{"Wayland", "wayland", false, true, kStill, false, false},
+    SessionCase{"WaylandWithoutPortal", "wayland", false, false, kStill, false, false},
+    SessionCase{"WaylandEgl", "wayland-egl", false, true, kStill, false, false},
     // Elsewhere the portal only helps where the screen cannot be read.
     SessionCase{"OtherReadable", "eglfs", true, true, kScreen, true, false},
-    SessionCase{"OtherUnreadableWithPortal", "offscreen", false, true, kDesktop, true, true},
+    SessionCase{"OtherUnreadableWithPortal", "offscreen", false, true, kStill, true, true},
     SessionCase{"OtherUnreadableWithoutPortal", "offscreen", false, false, kScreen, true, true}
 ), ByName());
 // clang-format on

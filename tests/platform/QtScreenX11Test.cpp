@@ -59,6 +59,10 @@ TEST_F(QtScreenOnX, DesktopIsTheServerScreenInPhysicalPixels) {
     EXPECT_EQ(screen.Desktop(), QRectF(QPointF(0, 0), QSizeF(kServerScreen)));
 }
 
+TEST_F(QtScreenOnX, AServerThatLetsTheRootWindowBeReadIsReadable) {
+    EXPECT_TRUE(screen.Readable()); // XWayland, which refuses, is tried on a real compositor
+}
+
 TEST_F(QtScreenOnX, MovesAndReadsTheCursorInPhysicalPixels) {
     for (const QPoint pixel : {QPoint(33, 21), QPoint(34, 22), QPoint(0, 0), QPoint(1023, 767)}) {
         screen.SetCursorPos(pixel);

@@ -6,6 +6,7 @@
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
+#include <QUrl>
 #include <utility>
 
 namespace {
@@ -62,14 +63,17 @@ void FakePortal::AnswerColor(double Red, double Green, double Blue) {
 }
 
 void FakePortal::AnswerResponse(uint Response, const QVariantMap& Results) {
-    mResponse = Response;
-    mResults = Results;
+    mPickColorAnswer = {Response, Results};
+}
+
+void FakePortal::AnswerScreenshot(const QString& Path) {
+    mScreenshotAnswer = {0, {{QStringLiteral("uri"), QUrl::fromLocalFile(Path).toString()}}};
 }
 
 void FakePortal::Release() {
-    const QList<Request> held = std::exchange(mHeld, {});
-    for (const Request& request : held) {
-        Respond(request);
+    const auto held = std::exchange(mHeld, {});
+    for (const auto& [request, answer] : held) {
+        Respond(request, answer);
     }
 }
 
@@ -90,7 +94,12 @@ bool FakePortal::handleMessage(const QDBusMessage& message, const QDBusConnectio
     }
     if (message.path() == kDesktopPath && message.interface() == kScreenshot && member == "PickColor" &&
         hasPickColor) {
-        PickColor(message);
+        Call(message, reply, mPickColorAnswer);
+        return true;
+    }
+    if (message.path() == kDesktopPath && message.interface() == kScreenshot && member == "Screenshot" &&
+        hasScreenshot) {
+        Call(message, screenshotReply, mScreenshotAnswer);
         return true;
     }
     if (message.path().startsWith(kDesktopPath + "/request/") && message.interface() == kRequest &&
@@ -103,38 +112,39 @@ bool FakePortal::handleMessage(const QDBusMessage& message, const QDBusConnectio
     return true;
 }
 
-void FakePortal::PickColor(const QDBusMessage& message) {
+void FakePortal::Call(const QDBusMessage& message, Reply how, const Answer& answer) {
     const QList<QVariant> arguments = message.arguments();
     Request request;
+    request.method = message.member();
     request.caller = message.service();
     request.parentWindow = arguments.value(0).toString();
     request.options = qdbus_cast<QVariantMap>(arguments.value(1));
     QString sender = request.caller.mid(1);
     sender.replace('.', '_');
-    const QString token = reply == Reply::OwnPath ? QStringLiteral("portal%1").arg(requests.size())
-                                                  : request.options.value("handle_token").toString();
+    const QString token = how == Reply::OwnPath ? QStringLiteral("portal%1").arg(requests.size())
+                                                : request.options.value("handle_token").toString();
     request.path = kDesktopPath + "/request/" + sender + "/" + token;
     requests.append(request);
 
-    if (reply == Reply::Refuse) {
+    if (how == Reply::Refuse) {
         mBus.send(message.createErrorReply(refusal, "refused"));
-    } else {
-        if (reply == Reply::ResponseFirst) {
-            Respond(request);
+    } else if (how != Reply::Hang) {
+        if (how == Reply::ResponseFirst) {
+            Respond(request, answer);
         }
         mBus.send(message.createReply(QVariant::fromValue(QDBusObjectPath(request.path))));
-        if (reply == Reply::Respond || reply == Reply::OwnPath) {
-            Respond(request);
-        } else if (reply == Reply::Hold) {
-            mHeld.append(request);
+        if (how == Reply::Respond || how == Reply::OwnPath) {
+            Respond(request, answer);
+        } else if (how == Reply::Hold) {
+            mHeld.append({request, answer});
         }
     }
-    emit PickColorCalled();
+    emit Called();
 }
 
-void FakePortal::Respond(const Request& request) {
+void FakePortal::Respond(const Request& request, const Answer& answer) {
     QDBusMessage response =
         QDBusMessage::createTargetedSignal(request.caller, request.path, kRequest, "Response");
-    response << mResponse << mResults;
+    response << answer.response << answer.results;
     mBus.send(response);
 }
