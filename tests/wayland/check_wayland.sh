@@ -44,6 +44,10 @@ if [ "$stage" = start ]; then
     mkdir "$work/home" "$work/run"
     chmod 755 "$work"
     chmod 700 "$work/run"
+    # Copies, so that a user of its own can run them wherever the build lies (a home folder
+    # closed to others, say).
+    cp "$0" "$work/check_wayland.sh"
+    cp "$tintrix" "$work/tintrix"
     run_as=()
     if [ "$(id -u)" -eq 0 ]; then
         id nobody >/dev/null 2>&1 || skip "running as root, and there is no user nobody to run sway as"
@@ -56,7 +60,7 @@ if [ "$stage" = start ]; then
     "${run_as[@]}" env -i PATH="$PATH" HOME="$work/home" XDG_RUNTIME_DIR="$work/run" TINTRIX_WAYLAND_STAGE=session \
         TINTRIX_WAYLAND_WORK="$work" TINTRIX_WAYLAND_SHOTS="${TINTRIX_WAYLAND_SHOTS:-}" TINTRIX_WAYLAND_DEBUG="${TINTRIX_WAYLAND_DEBUG:-}" \
         ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" UBSAN_OPTIONS="${UBSAN_OPTIONS:-}" \
-        dbus-run-session -- "$0" "$platform" "$tintrix" "$scale"
+        dbus-run-session -- "$work/check_wayland.sh" "$platform" "$work/tintrix" "$scale"
     status=$?
     set -e
     rm -rf "$work"
