@@ -78,7 +78,9 @@ QRectF StillImageScreen::AreaOf(QPoint Pixel) const {
 }
 
 QImage StillImageScreen::Part(const QRect& Area) const {
-    QImage part = mImage.copy(PixelsOf(Area).translated(-mDesktop.topLeft()));
+    const QRect pixels = PixelsOf(Area).translated(-mDesktop.topLeft());
+    // One monitor shows the whole image: shared, not copied.
+    QImage part = pixels == mImage.rect() ? mImage : mImage.copy(pixels);
     part.setDevicePixelRatio(mScale.width());
     return part;
 }
