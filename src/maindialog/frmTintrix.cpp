@@ -6,22 +6,27 @@
 #include "contrast/modContrast.h"
 #include "contrastdialog/frmContrast.h"
 #include "hsvdialog/frmHSVTintrix.h"
+#include "maindialog/StillImageWindow.h"
 #include "maindialog/modColorDialog.h"
 #include "namedcolors/modNamedColors.h"
 #include "namedcolors/modTintrix.h"
 #include "platform/Clipboard.h"
+#include "platform/DesktopScreenshot.h"
 #include "platform/MessageBox.h"
 #include "platform/PictureBox.h"
 #include "platform/QtColor.h"
 #include "platform/Screen.h"
 #include "platform/ScreenMetrics.h"
+#include "platform/StillImageScreen.h"
 #include "zoom/CZoom.h"
 
 #include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCursor>
 #include <QFile>
+#include <QGuiApplication>
 #include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -37,6 +42,7 @@
 #include <QShortcut>
 #include <QTextCursor>
 #include <QTimer>
+#include <QToolTip>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -186,10 +192,16 @@ constexpr int kDimFactorDecimals = 5;
 const char* const kDefaultPrefix = "USER_";
 const char* const kCaption = "Tintrix";
 const char* const kNoPickingText =
-    "Screen picking is not available in this session: the desktop offers no color picker.\n\n"
-    "To pick colors from the screen, install a desktop portal with a color picker "
-    "(xdg-desktop-portal with its GNOME, KDE or wlroots backend) and log in again, "
-    "or start Tintrix under X11 (XWayland) with QT_QPA_PLATFORM=xcb tintrix.";
+    "Screen picking is not available in this session: the desktop offers no color picker, and no "
+    "still image of the screen to pick from.\n\n"
+    "To pick colors from the screen, install a desktop portal (xdg-desktop-portal with its GNOME, "
+    "KDE or wlroots backend) and log in again.";
+const char* const kWaitingText =
+    "Waiting for the desktop to take a still image of the screen (it may ask you first). "
+    "<P>, <Esc> or a click here stops waiting.";
+// %1: why the desktop took no still image, in words.
+const char* const kNoMagnifierText =
+    "No magnifier this time: %1 The desktop's own color picker picks instead.";
 
 QFont FontOf(Font font) {
     const auto make = [](const char* family, double points, bool bold) {
@@ -424,6 +436,10 @@ frmTintrix::frmTintrix(const Platform::Services& services, QWidget* parent)
         connect(mServices.colorPicker, &Platform::DesktopColorPicker::Finished, this,
                 &frmTintrix::ColorPicker_Finished);
     }
+    if (mServices.screenshot) {
+        connect(mServices.screenshot, &Platform::DesktopScreenshot::Finished, this,
+                &frmTintrix::Screenshot_Finished);
+    }
     connect(cmdSetFromRGB, &QPushButton::clicked, this, [this] { SetBaseColorFromRGB(); });
     connect(cmdSetFromHSB, &QPushButton::clicked, this, &frmTintrix::SetBaseColorFromHSV);
     connect(cmdDim, &QPushButton::clicked, this, &frmTintrix::UpdateDerivedColors);
@@ -431,9 +447,15 @@ frmTintrix::frmTintrix(const Platform::Services& services, QWidget* parent)
 }
 
 frmTintrix::~frmTintrix() {
-    // The desktop's picker outlives the dialog: it must not stay open for nobody.
-    if (mServices.colorPicker && chkPick->isChecked()) {
-        mServices.colorPicker->Cancel();
+    // The desktop's picker and its question about a screenshot outlive the dialog: they must not
+    // stay open for nobody.
+    if (chkPick->isChecked()) {
+        if (mServices.colorPicker) {
+            mServices.colorPicker->Cancel();
+        }
+        if (mServices.screenshot) {
+            mServices.screenshot->Cancel();
+        }
     }
 }
 
@@ -504,6 +526,7 @@ void frmTintrix::CreateControls() {
     chkScratchPad = ControlNamed<QCheckBox>("chkScratchPad");
 
     lblSelect->setMinimumWidth(lblSelect->width());
+    mPickToolTip = chkPick->toolTip();
     // The samples lie on the backdrop lblCol(1), the magnifier over the swatch lblCol(0).
     lblCol[1]->lower();
     picZoom->raise();
@@ -875,7 +898,7 @@ void frmTintrix::keyReleaseEvent(QKeyEvent* event) {
 bool frmTintrix::Form_KeyDown(QKeyEvent& event) {
     // Arrow keys move the cursor only while the magnifier picks; otherwise they edit and move as
     // usual. The desktop's own picker moves its pointer itself.
-    return chkPick->isChecked() && !mServices.colorPicker && MoveCursorByKey(event.key(), event.modifiers());
+    return chkPick->isChecked() && mPickZoom && MoveCursorByKey(event.key(), event.modifiers());
 }
 
 bool frmTintrix::Form_KeyUp(QKeyEvent& event) {
@@ -985,62 +1008,171 @@ void frmTintrix::chkPick_Click(bool Checked) {
 }
 
 void frmTintrix::SetPickMode(bool On) {
-    if (mServices.colorPicker) {
-        SetDesktopPickMode(On);
-        return;
-    }
     if (On) {
         mSavedColor = mBaseColor;
         mPickCancelled = false;
         chkPick->setText(QString::fromLatin1(kPickingCaption));
-        lblCol[0]->hide();
-        picZoom->setGeometry(lblCol[0]->geometry());
-        picZoom->show();
-        picZoom->setFocus(Qt::OtherFocusReason);
+        const bool live = ReadsScreenLive();
+        if (live) {
+            ShowMagnifier();
+        }
         EnableInputs(false);
         chkPick->setEnabled(true); // it stops picking
-        mPickZoom = std::make_unique<CZoom>(*mServices.screen);
-        mPickZoom->SetZoomFactor(kPickZoomFactor);
-        Timer->start();
+        if (live) {
+            StartMagnifier(*mServices.screen);
+        } else {
+            // The dialog's keys (Esc, P) still reach it while the desktop works.
+            chkPick->setFocus(Qt::OtherFocusReason);
+            TakeStillImage();
+        }
         return;
+    }
+    const bool magnified = mPickZoom != nullptr;
+    if (mStillImage && !mPickCancelled) {
+        PickTick(); // what is kept is the pixel under the picking cursor now, moved by a key or not
     }
     Timer->stop();
     mPickZoom.reset();
+    CloseStillImage();
+    // Nothing when they have answered already.
+    if (mServices.screenshot) {
+        mServices.screenshot->Cancel();
+    }
+    if (mServices.colorPicker) {
+        mServices.colorPicker->Cancel();
+    }
+    ShowWaiting(false);
     chkPick->setText(QString::fromLatin1(kPickCaption));
     picZoom->hide();
     lblCol[0]->show();
     EnableInputs(true);
-    if (mPickCancelled) {
+    if (mPickCancelled && magnified) {
         SetBaseColor(mSavedColor);
     }
 }
 
-void frmTintrix::SetDesktopPickMode(bool On) {
-    Platform::DesktopColorPicker& picker = *mServices.colorPicker;
-    if (On) {
-        if (picker.State() == Platform::DesktopColorPicker::Availability::Unavailable) {
-            const QSignalBlocker quiet(chkPick);
-            chkPick->setChecked(false);
-            TellPickingUnavailable();
-            return;
-        }
-        mSavedColor = mBaseColor;
-        mPickCancelled = false;
-        chkPick->setText(QString::fromLatin1(kPickingCaption));
-        EnableInputs(false);
-        chkPick->setEnabled(true); // it stops picking
-        // The dialog's keys (Esc, P) still reach it while the desktop's picker lets them.
-        chkPick->setFocus(Qt::OtherFocusReason);
-        picker.Pick(this);
-        return;
+bool frmTintrix::ReadsScreenLive() const {
+    if (!mServices.screenshot) {
+        return !mServices.colorPicker;
     }
-    picker.Cancel(); // nothing when the pick has ended already
-    chkPick->setText(QString::fromLatin1(kPickCaption));
-    EnableInputs(true);
+    // A screen that could not be read at start may be readable now.
+    return mServices.screenReadable && mServices.screenReadable();
 }
 
-void frmTintrix::ColorPicker_Finished(Platform::DesktopColorPicker::Outcome Outcome, OLE_COLOR Color) {
-    if (!chkPick->isChecked()) {
+void frmTintrix::ShowMagnifier() {
+    lblCol[0]->hide();
+    picZoom->setGeometry(lblCol[0]->geometry());
+    picZoom->show();
+    picZoom->setFocus(Qt::OtherFocusReason);
+}
+
+void frmTintrix::StartMagnifier(Platform::Screen& Screen) {
+    mPickZoom = std::make_unique<CZoom>(Screen);
+    mPickZoom->SetZoomFactor(kPickZoomFactor);
+    Timer->start();
+}
+
+void frmTintrix::TakeStillImage() {
+    if (!mServices.screenshot) {
+        PickWithDesktopPicker();
+        return;
+    }
+    ShowWaiting(true);
+    mServices.screenshot->Take(this);
+}
+
+void frmTintrix::Screenshot_Finished(const QImage& Image, const QString& Failure) {
+    if (!chkPick->isChecked() || mPickZoom) {
+        return; // not asked for by this dialog's picking
+    }
+    ShowWaiting(false);
+    if (Image.isNull()) {
+        TellPickingNote(QString::fromLatin1(kNoMagnifierText).arg(Failure));
+        PickWithDesktopPicker();
+        return;
+    }
+    ShowStillImage(Image);
+}
+
+void frmTintrix::ShowStillImage(const QImage& Image) {
+    const QList<QScreen*> monitors = QGuiApplication::screens();
+    std::vector<QRect> geometries;
+    for (const QScreen* monitor : monitors) {
+        geometries.push_back(monitor->geometry());
+    }
+    mStillImage = std::make_unique<Platform::StillImageScreen>(Image, geometries);
+    mStillImage->SetCursorPos(mStillImage->PixelAt(QCursor::pos()));
+    const QScreen* underCursor = QGuiApplication::screenAt(QCursor::pos());
+    StillImageWindow* focused = nullptr;
+    for (qsizetype i = 0; i < monitors.size(); ++i) {
+        auto* window = new StillImageWindow(*monitors[i], mStillImage->Part(monitors[i]->geometry()), this);
+        window->setObjectName(QStringLiteral("StillImage(%1)").arg(i));
+        window->installEventFilter(this); // its keys are the dialog's picking keys
+        connect(window, &StillImageWindow::PointerMoved, this, &frmTintrix::StillImage_PointerMoved);
+        connect(window, &StillImageWindow::Clicked, this, [this] { chkPick->setChecked(false); });
+        window->showFullScreen();
+        mStillImageWindows.push_back(window);
+        if (focused == nullptr || monitors[i] == underCursor) {
+            focused = window;
+        }
+    }
+    if (focused != nullptr) {
+        focused->activateWindow();
+        focused->setFocus(Qt::OtherFocusReason);
+    }
+    mPickingNote.clear();
+    ShowPickToolTip({});
+    ShowMagnifier();
+    StartMagnifier(*mStillImage);
+}
+
+void frmTintrix::CloseStillImage() {
+    if (!mStillImage) {
+        return;
+    }
+    // Later: the window whose key or click ends picking is still handling it.
+    for (StillImageWindow* window : mStillImageWindows) {
+        window->hide();
+        window->deleteLater();
+    }
+    mStillImageWindows.clear();
+    mStillImage.reset();
+    activateWindow();
+}
+
+void frmTintrix::StillImage_PointerMoved(QPointF Position) {
+    if (mStillImage) {
+        mStillImage->SetCursorPos(mStillImage->PixelAt(Position));
+    }
+}
+
+void frmTintrix::ShowCursorOnStillImage() {
+    if (!mStillImage || !mPickZoom) {
+        return;
+    }
+    const QRectF cell = mStillImage->AreaOf(mStillImage->CursorPos());
+    // The value line in two, so that it is hardly wider than the view.
+    const QString valueLine =
+        mPickZoom->LastCursorPosColor() == -1
+            ? QString()
+            : txtBaseColorValue->text().replace(QLatin1String(" HSV("), QLatin1String("\nHSV("));
+    for (StillImageWindow* window : mStillImageWindows) {
+        window->ShowCursor(cell, picZoom->Image(), valueLine);
+    }
+}
+
+void frmTintrix::PickWithDesktopPicker() {
+    if (!mServices.colorPicker) {
+        chkPick->setChecked(false);
+        TellPickingUnavailable();
+        return;
+    }
+    mServices.colorPicker->Pick(this);
+}
+
+void frmTintrix::ColorPicker_Finished(Platform::DesktopColorPicker::Outcome Outcome, OLE_COLOR Color,
+                                      const QString& Failure) {
+    if (!chkPick->isChecked() || mPickZoom) {
         return;
     }
     chkPick->setChecked(false);
@@ -1053,8 +1185,10 @@ void frmTintrix::ColorPicker_Finished(Platform::DesktopColorPicker::Outcome Outc
     case Platform::DesktopColorPicker::Outcome::Unavailable:
         TellPickingUnavailable();
         break;
-    case Platform::DesktopColorPicker::Outcome::Cancelled:
     case Platform::DesktopColorPicker::Outcome::Failed:
+        TellPickingNote(Failure);
+        break;
+    case Platform::DesktopColorPicker::Outcome::Cancelled:
         break;
     }
 }
@@ -1064,8 +1198,32 @@ void frmTintrix::TellPickingUnavailable() {
                                       QString::fromLatin1(kNoPickingText));
 }
 
+void frmTintrix::TellPickingNote(const QString& Note) {
+    const bool told = Note == mPickingNote;
+    mPickingNote = Note;
+    ShowPickToolTip(Note);
+    if (!told) {
+        QToolTip::showText(chkPick->mapToGlobal(QPoint(0, chkPick->height())), chkPick->toolTip(), chkPick);
+    }
+}
+
+void frmTintrix::ShowPickToolTip(const QString& Extra) {
+    chkPick->setToolTip(Extra.isEmpty() ? mPickToolTip : mPickToolTip + "\n\n" + Extra);
+}
+
+void frmTintrix::ShowWaiting(bool Waiting) {
+    if (Waiting) {
+        chkPick->setCursor(Qt::BusyCursor);
+        ShowPickToolTip(QString::fromLatin1(kWaitingText));
+    } else {
+        chkPick->unsetCursor();
+        ShowPickToolTip(mPickingNote);
+    }
+}
+
 void frmTintrix::Timer_Timer() {
     PickTick();
+    ShowCursorOnStillImage();
 }
 
 void frmTintrix::PickTick() {
@@ -1114,8 +1272,8 @@ bool frmTintrix::MoveCursorByKey(int KeyCode, Qt::KeyboardModifiers Shift) {
     const int step = Shift.testFlag(Qt::ControlModifier) ? kMediumCursorStep
                      : Shift.testFlag(Qt::ShiftModifier) ? kFastCursorStep
                                                          : kSlowCursorStep;
-    // Not clamped: the system keeps the cursor on the desktop.
-    Platform::Screen& screen = *mServices.screen;
+    // Not clamped: the system (or the still image) keeps the cursor on the desktop.
+    Platform::Screen& screen = mStillImage ? static_cast<Platform::Screen&>(*mStillImage) : *mServices.screen;
     screen.SetCursorPos(screen.CursorPos() + direction * step);
     return true;
 }

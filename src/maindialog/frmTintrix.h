@@ -7,6 +7,8 @@
 #include "platform/Services.h"
 
 #include <QDialog>
+#include <QImage>
+#include <QPointF>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -18,6 +20,7 @@
 
 class CZoom;
 class PictureBox;
+class StillImageWindow;
 class QCheckBox;
 class QComboBox;
 class QHideEvent;
@@ -30,6 +33,11 @@ class QPushButton;
 class QTimer;
 class frmContrast;
 class frmHSVTintrix;
+
+namespace Platform {
+class Screen;
+class StillImageScreen;
+} // namespace Platform
 
 // The main dialog: a reusable colour dialog around one base colour. ShowDialog opens it, modally
 // or not; the eight read-only properties report the base colour, its dimmed and contrast colours
@@ -121,15 +129,38 @@ private:
     void AppendToScratchPad(const QString& Text);
 
     // Screen picking: while chkPick is checked, a 10 ms timer shows the screen around the cursor
-    // enlarged in picZoom and makes the pixel under the cursor the base colour.
+    // enlarged in picZoom and makes the pixel under the cursor the base colour. Where the screen
+    // cannot be read (Wayland), the screen is one still image of the desktop (mStillImage),
+    // shown full screen over every monitor, and where the desktop takes none, the desktop's own
+    // colour picker (mServices.colorPicker) picks instead of the magnifier.
     void chkPick_Click(bool Checked);
     // Starts (true) or stops (false) picking; a stop after Esc goes back to mSavedColor.
     void SetPickMode(bool On);
-    // Picking through the desktop's own colour picker (mServices.colorPicker): the same start
-    // and stop, with the desktop's picker open instead of the magnifier.
-    void SetDesktopPickMode(bool On);
-    void ColorPicker_Finished(Platform::DesktopColorPicker::Outcome Outcome, OLE_COLOR Color);
+    // Whether picking reads the screen itself now, rather than a still image or the desktop's
+    // picker.
+    bool ReadsScreenLive() const;
+    // Puts picZoom in place of the swatch, and the magnifier on Screen with the timer.
+    void ShowMagnifier();
+    void StartMagnifier(Platform::Screen& Screen);
+    // Asks the desktop for the still image; the desktop's picker where there is no way to it.
+    void TakeStillImage();
+    void Screenshot_Finished(const QImage& Image, const QString& Failure);
+    // Shows Image full screen on every monitor and picks over it.
+    void ShowStillImage(const QImage& Image);
+    void CloseStillImage();
+    void StillImage_PointerMoved(QPointF Position);
+    // The picking cursor, the magnified view and the value line on the still image, after a tick.
+    void ShowCursorOnStillImage();
+    void PickWithDesktopPicker();
+    void ColorPicker_Finished(Platform::DesktopColorPicker::Outcome Outcome, OLE_COLOR Color,
+                              const QString& Failure);
     void TellPickingUnavailable();
+    // chkPick's tool tip says Note after its own text ("" says nothing more); a note that was not
+    // the last one said pops up at once too, so the user is told once.
+    void TellPickingNote(const QString& Note);
+    void ShowPickToolTip(const QString& Extra);
+    // While the desktop has not answered for the still image: chkPick shows that Tintrix waits.
+    void ShowWaiting(bool Waiting);
     void Timer_Timer();
     // One step of picking; does nothing while the cursor is over the dialog or its pixel cannot
     // be read.
@@ -137,8 +168,9 @@ private:
     // Colour XOR 0xAAAAAA: every second bit of each component flipped, so the marker always
     // stands out from the pixel it marks.
     static OLE_COLOR MarkerColorFor(OLE_COLOR Color);
-    // Moves the mouse cursor for an arrow key, 1 screen pixel, 50 with Shift, 10 with Ctrl
-    // (with or without Shift). True when KeyCode was an arrow key, which is then consumed.
+    // Moves the mouse cursor (the picking cursor over a still image) for an arrow key, 1 screen
+    // pixel, 50 with Shift, 10 with Ctrl (with or without Shift). True when KeyCode was an arrow
+    // key, which is then consumed.
     bool MoveCursorByKey(int KeyCode, Qt::KeyboardModifiers Shift);
 
     // Predefined colour list
@@ -194,12 +226,18 @@ private:
     std::vector<std::pair<OLE_COLOR, int>> mPositionsByValue;
     PredefinedColorModel* mPredefinedColorModel = nullptr;
 
-    // Screen picking: the magnifier, present only while picking runs; whether Esc asked for
-    // mSavedColor back; the marker's blink clock in milliseconds, which runs on from one
-    // picking to the next.
+    // Screen picking: the still image of the desktop and its windows, one per monitor (children
+    // of the dialog, so that they go with it), while picking runs over one; the magnifier,
+    // present only while it runs; whether Esc asked for mSavedColor back; the marker's blink
+    // clock in milliseconds, which runs on from one picking to the next; chkPick's own tool tip
+    // and the note last said on it.
+    std::unique_ptr<Platform::StillImageScreen> mStillImage;
+    std::vector<StillImageWindow*> mStillImageWindows;
     std::unique_ptr<CZoom> mPickZoom;
     bool mPickCancelled = false;
     std::int32_t mMarkerBlinkTime = 0;
+    QString mPickToolTip;
+    QString mPickingNote;
 
     // Controls (owned by the dialog as its children)
     QComboBox* cboSelect = nullptr;

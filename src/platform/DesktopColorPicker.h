@@ -3,6 +3,7 @@
 #include "common/OleColor.h"
 
 #include <QObject>
+#include <QString>
 
 class QWidget;
 
@@ -21,7 +22,7 @@ public:
     enum class Availability {
         Checking,   // the desktop has not said yet; a Pick now waits for its answer
         Available,  // the desktop offers a colour picker
-        Unavailable // no picker here: a Pick ends in Outcome::Unavailable
+        Unavailable // no picker found so far; a Pick asks the desktop again
     };
     enum class Outcome {
         Picked,     // the colour argument holds the chosen colour
@@ -46,8 +47,9 @@ public:
 
 signals:
     // The end of a pick. Color is a plain RGB value 0x00BBGGRR for Outcome::Picked and -1 for
-    // every other outcome.
-    void Finished(Platform::DesktopColorPicker::Outcome Outcome, OLE_COLOR Color);
+    // every other outcome. Failure says in words what went wrong for Outcome::Failed, for the
+    // user; "" otherwise.
+    void Finished(Platform::DesktopColorPicker::Outcome Outcome, OLE_COLOR Color, const QString& Failure);
 };
 
 } // namespace Platform

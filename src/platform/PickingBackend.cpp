@@ -5,13 +5,12 @@ namespace Platform {
 PickingBackend ChoosePickingBackend(QStringView PlatformName, const std::function<bool()>& ScreenReadable,
                                     const std::function<bool()>& PortalPresent) {
     if (PlatformName == u"xcb") {
-        return PickingBackend::ScreenReading;
+        return ScreenReadable() ? PickingBackend::ScreenReading : PickingBackend::StillImage;
     }
     if (PlatformName.startsWith(u"wayland")) {
-        return PickingBackend::DesktopPicker;
+        return PickingBackend::StillImage;
     }
-    return !ScreenReadable() && PortalPresent() ? PickingBackend::DesktopPicker
-                                                : PickingBackend::ScreenReading;
+    return !ScreenReadable() && PortalPresent() ? PickingBackend::StillImage : PickingBackend::ScreenReading;
 }
 
 } // namespace Platform

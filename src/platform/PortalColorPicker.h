@@ -1,12 +1,11 @@
 #pragma once
 
 #include "platform/DesktopColorPicker.h"
+#include "platform/PortalRequest.h"
 
 #include <QDBusConnection>
-#include <QDBusMessage>
 #include <QString>
 #include <QVariantMap>
-#include <optional>
 
 class QDBusPendingCallWatcher;
 
@@ -18,17 +17,17 @@ namespace Platform {
 // older portal, or none, leaves picking unavailable.
 //
 // The interface's version is read asynchronously as soon as the picker is made; a Pick before
-// the answer waits for it. A version that could not be read for a passing reason (a timeout)
-// is read again by the next Pick. Each pick subscribes to the Response of its request object
-// before it calls PickColor, under a handle token of its own, so that no answer is lost however
-// quickly the desktop gives it; a portal that puts the request elsewhere (one older than the
-// handle tokens) is followed there.
+// the answer waits for it. A version that could not be read, or that said there is no picker, is
+// read again by the next Pick: a portal may start, or be installed, while the program runs. The
+// call itself goes through PortalRequest, which closes the desktop's picker when a pick is given
+// up or the portal does not reply in time.
 class PortalColorPicker final : public DesktopColorPicker {
     Q_OBJECT
 
 public:
+    // TimeoutMs: how long the portal may take to reply to a call (not to pick).
     explicit PortalColorPicker(const QDBusConnection& Bus = QDBusConnection::sessionBus(),
-                               QObject* Parent = nullptr);
+                               QObject* Parent = nullptr, int TimeoutMs = PortalRequest::kDefaultTimeoutMs);
     // Closes the desktop's picker if a pick is still outstanding.
     ~PortalColorPicker() override;
 
@@ -45,41 +44,22 @@ public:
     // never the portal, so it answers without waiting for a portal to start.
     static bool PortalPresent(const QDBusConnection& Bus);
 
-private slots:
-    // QtDBus connects bus signals to slots by name only.
-    void Request_Response(uint Response, const QVariantMap& Results, const QDBusMessage& Message);
-
 private:
     void ReadVersion();
     void VersionRead(const QDBusPendingCallWatcher& Watcher);
     void CallPickColor();
-    void PickColorReplied(const QDBusPendingCallWatcher& Watcher, quint64 Serial);
     void Answered(uint Response, const QVariantMap& Results);
-    void Subscribe(const QString& RequestPath);
-    void Unsubscribe();
-    void CloseRequest(const QString& RequestPath);
-    void Finish(Outcome Result, OLE_COLOR Color = -1);
+    void CallFailed(const QDBusError& Error);
+    void Finish(Outcome Result, OLE_COLOR Color = -1, const QString& Failure = {});
 
     QDBusConnection mBus;
+    int mTimeoutMs;
     Availability mState = Availability::Checking;
     bool mReadingVersion = false;
     // A pick is outstanding: waiting for the version, the reply to PickColor or the Response.
     bool mPicking = false;
-    // Counts the picks, so that a late reply to a pick that has ended is known as such.
-    quint64 mSerial = 0;
     QString mParentWindow;
-    // The request object whose Response is followed, "" when none; until the reply to
-    // PickColor, the one that the handle token names.
-    QString mRequestPath;
-    bool mReplyPending = false;
-    // A Response on another request object before the reply: perhaps ours, if the reply names
-    // that object.
-    struct EarlyResponse {
-        QString path;
-        uint response = 0;
-        QVariantMap results;
-    };
-    std::optional<EarlyResponse> mEarlyResponse;
+    PortalRequest mRequest;
 };
 
 } // namespace Platform

@@ -87,6 +87,22 @@ bool X11SetCursorPos(QPoint position) {
     return true;
 }
 
+std::optional<bool> X11RootReadable() {
+    const auto x11 = X11();
+    if (!x11) {
+        return std::nullopt;
+    }
+    xcb_generic_error_t* error = nullptr;
+    const std::unique_ptr<xcb_get_image_reply_t, decltype(&std::free)> reply(
+        xcb_get_image_reply(x11->connection,
+                            xcb_get_image(x11->connection, XCB_IMAGE_FORMAT_Z_PIXMAP, x11->root, 0, 0, 1, 1,
+                                          ~std::uint32_t{0}),
+                            &error),
+        &std::free);
+    std::free(error);
+    return reply != nullptr;
+}
+
 #else
 
 std::optional<QPoint> X11CursorPos() {
@@ -95,6 +111,10 @@ std::optional<QPoint> X11CursorPos() {
 
 bool X11SetCursorPos(QPoint) {
     return false;
+}
+
+std::optional<bool> X11RootReadable() {
+    return std::nullopt;
 }
 
 #endif
@@ -145,6 +165,18 @@ QImage QtScreen::Grab(const QRect& Area) const {
                                           ->grabWindow(0, local.x(), local.y(), local.width(), local.height())
                                           .toImage();
                                   });
+}
+
+bool QtScreen::Readable() const {
+    if (const auto readable = X11RootReadable()) {
+        return *readable;
+    }
+    const auto monitors = Monitors();
+    if (monitors.empty()) {
+        return false;
+    }
+    const QImage pixel = Grab(QRect(monitors.front().Pixels().topLeft(), QSize(1, 1)));
+    return !pixel.isNull() && qAlpha(pixel.pixel(0, 0)) != 0;
 }
 
 } // namespace Platform

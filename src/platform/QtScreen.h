@@ -16,6 +16,11 @@ public:
     QRect WindowRect(const QWidget& Window) const override;
     QRectF Desktop() const override;
     QImage Grab(const QRect& Area) const override;
+
+    // Whether this screen's pixels can be read: on X11 the server is asked for one pixel of the
+    // root window itself (XWayland refuses it, where Qt's own copy would come out black without
+    // a word), elsewhere one pixel of the primary monitor is grabbed.
+    bool Readable() const;
 };
 
 } // namespace Platform

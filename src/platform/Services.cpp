@@ -2,6 +2,7 @@
 
 #include "platform/PickingBackend.h"
 #include "platform/PortalColorPicker.h"
+#include "platform/PortalScreenshot.h"
 #include "platform/QtClipboard.h"
 #include "platform/QtMessageBox.h"
 #include "platform/QtScreen.h"
@@ -14,22 +15,26 @@
 namespace Platform {
 namespace {
 
-// Whether the pixel at the desktop's top-left corner can be read.
-bool ScreenReadable(const Screen& screen) {
-    const QImage pixel = screen.Grab(QRect(screen.Desktop().topLeft().toPoint(), QSize(1, 1)));
-    return !pixel.isNull() && qAlpha(pixel.pixel(0, 0)) != 0;
-}
+// The desktop's picker and screenshots where this session picks over still images, owned by
+// the application; none where picking reads the screen itself.
+struct StillImagePicking {
+    QPointer<DesktopColorPicker> colorPicker;
+    QPointer<DesktopScreenshot> screenshot;
+    std::function<bool()> screenReadable;
+};
 
-// The portal's picker where this session picks through it, owned by the application; null
-// where picking reads the screen itself.
-DesktopColorPicker* ColorPickerForSession(const Screen& screen) {
+StillImagePicking PickingForSession(const QtScreen& screen) {
+    const QString platform = QGuiApplication::platformName();
+    const auto readable = [&screen] { return screen.Readable(); };
     const PickingBackend backend = ChoosePickingBackend(
-        QGuiApplication::platformName(), [&screen] { return ScreenReadable(screen); },
-        [] { return PortalColorPicker::PortalPresent(QDBusConnection::sessionBus()); });
-    if (backend != PickingBackend::DesktopPicker) {
-        return nullptr;
+        platform, readable, [] { return PortalColorPicker::PortalPresent(QDBusConnection::sessionBus()); });
+    if (backend != PickingBackend::StillImage) {
+        return {};
     }
-    return new PortalColorPicker(QDBusConnection::sessionBus(), QCoreApplication::instance());
+    QObject* application = QCoreApplication::instance();
+    return {new PortalColorPicker(QDBusConnection::sessionBus(), application),
+            new PortalScreenshot(QDBusConnection::sessionBus(), application),
+            platform.startsWith(QLatin1String("wayland")) ? std::function<bool()>() : readable};
 }
 
 } // namespace
@@ -40,8 +45,14 @@ Services Services::Qt() {
     static QtScreenMetrics metrics;
     static QtScreen screen;
     // Goes with the application, and no dialog outlives that.
-    static const QPointer<DesktopColorPicker> colorPicker = ColorPickerForSession(screen);
-    return {&clipboard, &messageBox, &metrics, &screen, colorPicker.data()};
+    static const StillImagePicking picking = PickingForSession(screen);
+    return {&clipboard,
+            &messageBox,
+            &metrics,
+            &screen,
+            picking.colorPicker.data(),
+            picking.screenshot.data(),
+            picking.screenReadable};
 }
 
 } // namespace Platform

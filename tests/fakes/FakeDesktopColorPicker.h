@@ -18,9 +18,9 @@ public:
     void Cancel() override { cancels += std::exchange(picking, false); }
 
     // Ends the outstanding pick with Result; nothing when none is outstanding.
-    void Answer(Outcome Result, OLE_COLOR Color = -1) {
+    void Answer(Outcome Result, OLE_COLOR Color = -1, const QString& Failure = {}) {
         if (std::exchange(picking, false)) {
-            emit Finished(Result, Color);
+            emit Finished(Result, Color, Failure);
         }
     }
 

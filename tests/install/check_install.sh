@@ -164,6 +164,11 @@ check_deb() {
     for p in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins fonts-dejavu-core; do
         grep -qx "$p" <<<"$names" || fail "Depends lacks $p"
     done
+    local recommends
+    recommends=$(dpkg-deb -f "$deb" Recommends | tr ',' '\n' | sed 's/^ *//; s/[ (].*//')
+    for p in qt6-wayland xdg-desktop-portal; do
+        grep -qx "$p" <<<"$recommends" || fail "Recommends lacks $p"
+    done
     # Every library the program links must come from a package the .deb depends on.
     dpkg-deb -x "$deb" "$work/unpacked"
     local lib path owner

@@ -50,7 +50,7 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(UserFile) == UserFile.size());
         file.close();
         dialog = std::make_unique<frmTintrix>(
-            Platform::Services{&clipboard, &messages, &metrics, &screen, colorPicker});
+            Platform::Services{&clipboard, &messages, &metrics, &screen, colorPicker, screenshot});
         EXPECT_FALSE(dialog->ShowDialog(Color, false, file.fileName(), Prefix, nullptr));
         dialog->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
@@ -102,7 +102,10 @@ protected:
     FakeMessageBox messages;
     FakeScreenMetrics metrics;
     FakeScreen screen;
-    Platform::DesktopColorPicker* colorPicker = nullptr; // for sessions that pick through the desktop
+    // The desktop's colour picker for sessions that pick through it; none: the magnifier.
+    Platform::DesktopColorPicker* colorPicker = nullptr;
+    // Still images of the desktop for sessions that pick over one.
+    Platform::DesktopScreenshot* screenshot = nullptr;
     QTemporaryDir folder;
     std::unique_ptr<frmTintrix> dialog;
 };

@@ -49,13 +49,14 @@ TEST(QtPlatform, ConvertsColoursReadsThePaletteAndKeepsAPicture) {
     EXPECT_EQ(box.Image().pixelColor(3, 4), QColor(255, 255, 255));
 }
 
-TEST(PickingBackend, X11ReadsTheScreenWaylandAsksThePortalElsewhereOnlyAnUnreadableScreenDoes) {
+TEST(PickingBackend, AReadableScreenIsReadWaylandAndXWaylandPickOverAStillImage) {
     using enum Platform::PickingBackend;
     // clang-format off
     const std::tuple<const char*, bool, bool, Platform::PickingBackend, int, int> table[] = {
-        {"xcb", false, true, ScreenReading, 0, 0}, {"wayland", false, false, DesktopPicker, 0, 0},
-        {"wayland-egl", true, true, DesktopPicker, 0, 0}, {"eglfs", true, true, ScreenReading, 1, 0},
-        {"offscreen", false, true, DesktopPicker, 1, 1}, {"offscreen", false, false, ScreenReading, 1, 1}};
+        {"xcb", true, true, ScreenReading, 1, 0}, {"xcb", false, false, StillImage, 1, 0},
+        {"wayland", false, false, StillImage, 0, 0}, {"wayland-egl", true, true, StillImage, 0, 0},
+        {"eglfs", true, true, ScreenReading, 1, 0}, {"offscreen", false, true, StillImage, 1, 1},
+        {"offscreen", false, false, ScreenReading, 1, 1}};
     // clang-format on
     for (const auto& [platform, readable, portal, chosen, asksScreen, asksPortal] : table) {
         int screenAsked = 0, portalAsked = 0;

@@ -5,6 +5,7 @@
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
+#include <QUrl>
 
 namespace {
 
@@ -53,13 +54,16 @@ void FakePortal::AnswerColor(double Red, double Green, double Blue) {
 }
 
 void FakePortal::AnswerResponse(uint Response, const QVariantMap& Results) {
-    mResponse = Response;
-    mResults = Results;
+    mPickColorAnswer = {Response, Results};
+}
+
+void FakePortal::AnswerScreenshot(const QString& Path) {
+    mScreenshotAnswer = {0, {{QStringLiteral("uri"), QUrl::fromLocalFile(Path).toString()}}};
 }
 
 void FakePortal::Release() {
-    for (const Request& request : std::exchange(mHeld, {})) {
-        Respond(request);
+    for (const auto& [request, answer] : std::exchange(mHeld, {})) {
+        Respond(request, answer);
     }
 }
 
@@ -72,35 +76,41 @@ bool FakePortal::handleMessage(const QDBusMessage& message, const QDBusConnectio
         closed.append(message.path());
         connection.send(message.createReply());
     } else if (member == "PickColor" && hasPickColor && message.path() == kPath) {
-        Request request{message.service(),
-                        arguments.value(0).toString(),
-                        qdbus_cast<QVariantMap>(arguments.value(1)),
-                        {}};
-        const QString token = reply == Reply::OwnPath ? QStringLiteral("portal%1").arg(requests.size())
-                                                      : request.options.value("handle_token").toString();
-        request.path = kPath + "/request/" + request.caller.mid(1).replace('.', '_') + "/" + token;
-        requests.append(request);
-        if (reply == Reply::ResponseFirst) {
-            Respond(request);
-        }
-        mBus.send(reply == Reply::Refuse
-                      ? message.createErrorReply(refusal, "refused")
-                      : message.createReply(QVariant::fromValue(QDBusObjectPath(request.path))));
-        if (reply == Reply::Respond || reply == Reply::OwnPath) {
-            Respond(request);
-        } else if (reply == Reply::Hold) {
-            mHeld.append(request);
-        }
-        emit PickColorCalled();
+        Call(message, reply, mPickColorAnswer);
+    } else if (member == "Screenshot" && hasScreenshot && message.path() == kPath) {
+        Call(message, screenshotReply, mScreenshotAnswer);
     } else {
         connection.send(message.createErrorReply(QDBusError::UnknownMethod, "no such method: " + member));
     }
     return true;
 }
 
-void FakePortal::Respond(const Request& request) {
+void FakePortal::Call(const QDBusMessage& message, Reply how, const Answer& answer) {
+    const QList<QVariant> arguments = message.arguments();
+    Request request{message.member(), message.service(), arguments.value(0).toString(),
+                    qdbus_cast<QVariantMap>(arguments.value(1)), {}};
+    const QString token = how == Reply::OwnPath ? QStringLiteral("portal%1").arg(requests.size())
+                                                : request.options.value("handle_token").toString();
+    request.path = kPath + "/request/" + request.caller.mid(1).replace('.', '_') + "/" + token;
+    requests.append(request);
+    if (how != Reply::Hang) {
+        if (how == Reply::ResponseFirst) {
+            Respond(request, answer);
+        }
+        mBus.send(how == Reply::Refuse ? message.createErrorReply(refusal, "refused")
+                                       : message.createReply(QVariant::fromValue(QDBusObjectPath(request.path))));
+        if (how == Reply::Respond || how == Reply::OwnPath) {
+            Respond(request, answer);
+        } else if (how == Reply::Hold) {
+            mHeld.append({request, answer});
+        }
+    }
+    emit Called();
+}
+
+void FakePortal::Respond(const Request& request, const Answer& answer) {
     QDBusMessage response = QDBusMessage::createTargetedSignal(request.caller, request.path,
                                                                "org.freedesktop.portal.Request", "Response");
-    response << mResponse << mResults;
+    response << answer.response << answer.results;
     mBus.send(response);
 }
