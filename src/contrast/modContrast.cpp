@@ -74,6 +74,34 @@ double ContrastRatio(OLE_COLOR A, OLE_COLOR B) {
     return (std::max(a, b) + kLuminanceOffset) / (std::min(a, b) + kLuminanceOffset);
 }
 
+OLE_COLOR LegibleColor(OLE_COLOR Designed, OLE_COLOR Background, double MinimumRatio) {
+    const OLE_COLOR designed = modColorModels::TranslateColor(Designed);
+    if (ContrastRatio(designed, Background) >= MinimumRatio) {
+        return designed;
+    }
+    std::int32_t red = 0;
+    std::int32_t green = 0;
+    std::int32_t blue = 0;
+    modColorModels::SplitRGB(designed, red, green, blue);
+    // Step k of 255 towards Target (0 or 255) in every component.
+    const auto mixed = [&](int target, int k) {
+        const auto mix = [&](std::int32_t c) { return c + Rounding::RoundToInt32((target - c) * k / 255.0); };
+        return OleColor::Rgb(mix(red), mix(green), mix(blue));
+    };
+    const bool lighter = RelativeLuminance(Background) < RelativeLuminance(designed);
+    for (const int target : {lighter ? 255 : 0, lighter ? 0 : 255}) {
+        for (int k = 1; k <= 255; ++k) {
+            const OLE_COLOR candidate = mixed(target, k);
+            if (ContrastRatio(candidate, Background) >= MinimumRatio) {
+                return candidate;
+            }
+        }
+    }
+    const OLE_COLOR white = OleColor::Rgb(255, 255, 255);
+    const OLE_COLOR black = OleColor::Rgb(0, 0, 0);
+    return ContrastRatio(white, Background) >= ContrastRatio(black, Background) ? white : black;
+}
+
 std::string FormatRatio(double Ratio) {
     // Ratios lie between 1 and 21; anything else is held to a range that cannot overflow.
     const double cut = std::floor(std::clamp(Ratio, 0.0, 1e9) * 100.0);
