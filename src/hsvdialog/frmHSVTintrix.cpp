@@ -5,6 +5,7 @@
 #include "platform/PictureBox.h"
 #include "platform/QtColor.h"
 #include "platform/ScreenMetrics.h"
+#include "platform/WindowFrame.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -780,10 +781,20 @@ void frmHSVTintrix::keyPressEvent(QKeyEvent* Event) {
 }
 
 bool frmHSVTintrix::event(QEvent* Event) {
-    if (Event->type() == QEvent::WindowActivate) {
+    const bool handled = QDialog::event(Event);
+    switch (Event->type()) {
+    case QEvent::WindowActivate:
         Form_Activate();
+        break;
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+        PlaceAgainWhenFramed();
+        break;
+    default:
+        break;
     }
-    return QDialog::event(Event);
+    return handled;
 }
 
 void frmHSVTintrix::showEvent(QShowEvent* Event) {
@@ -835,6 +846,7 @@ void frmHSVTintrix::ParentEvent_QueryUnload() {
 
 void frmHSVTintrix::PlaceDialog(std::int32_t Position, QWidget* Parent, std::int32_t LeftPos,
                                 std::int32_t TopPos) {
+    mPlacement = {Position, Parent, LeftPos, TopPos};
     std::int32_t p = Position;
     if (!Parent && p != 0 && p != 5) {
         p = 0;
@@ -843,24 +855,31 @@ void frmHSVTintrix::PlaceDialog(std::int32_t Position, QWidget* Parent, std::int
         p = 0;
     }
 
-    const QRect own = frameGeometry();
-    const float width = PixelsToTwipsX(own.width());
-    const float height = PixelsToTwipsY(own.height());
-    const QSize screen = mMetrics->PrimaryScreenSize();
-    const float screenWidth = PixelsToTwipsX(screen.width());
-    const float screenHeight = PixelsToTwipsY(screen.height());
+    // Outer sizes: the client area and the window manager's frame around it.
+    mPlacedFrame = Platform::WindowFrame(*this, Parent);
+    mFramePending = Platform::OwnWindowFrame(*this).isNull();
+    const QSize outer = size().grownBy(mPlacedFrame);
+    const float width = PixelsToTwipsX(outer.width());
+    const float height = PixelsToTwipsY(outer.height());
     const QRect parent = Parent ? Parent->frameGeometry() : QRect();
     const float parentLeft = PixelsToTwipsX(parent.x());
     const float parentTop = PixelsToTwipsY(parent.y());
     const float parentWidth = PixelsToTwipsX(parent.width());
     const float parentHeight = PixelsToTwipsY(parent.height());
+    // The monitor of the parent's centre; the primary one without a parent.
+    const QRect screen =
+        mMetrics->ScreenGeometryAt(Parent ? std::optional<QPoint>(parent.center()) : std::nullopt);
+    const float screenLeft = PixelsToTwipsX(screen.x());
+    const float screenTop = PixelsToTwipsY(screen.y());
+    const float screenRight = screenLeft + PixelsToTwipsX(screen.width());
+    const float screenBottom = screenTop + PixelsToTwipsY(screen.height());
 
-    float left = 0.0f;
-    float top = 0.0f;
+    float left = screenLeft;
+    float top = screenTop;
     switch (p) {
     case 0:
-        left = (screenWidth - width) / 2.0f;
-        top = (screenHeight - height) / 2.0f;
+        left = screenLeft + (screenRight - screenLeft - width) / 2.0f;
+        top = screenTop + (screenBottom - screenTop - height) / 2.0f;
         break;
     case 1:
         left = parentLeft + parentWidth / 2.0f - width / 2.0f;
@@ -887,16 +906,33 @@ void frmHSVTintrix::PlaceDialog(std::int32_t Position, QWidget* Parent, std::int
     }
 
     // Keep it on the screen; one larger than the screen starts at its edge.
-    if (left + width > screenWidth) {
-        left = screenWidth - width;
+    if (left + width > screenRight) {
+        left = screenRight - width;
     }
-    left = std::max(left, 0.0f);
-    if (top + height > screenHeight) {
-        top = screenHeight - height;
+    left = std::max(left, screenLeft);
+    if (top + height > screenBottom) {
+        top = screenBottom - height;
     }
-    top = std::max(top, 0.0f);
+    top = std::max(top, screenTop);
 
+    // A top-level window's position is its frame's top-left corner.
     move(TwipsToPixelsX(left), TwipsToPixelsY(top));
+}
+
+// Under X11 the frame is known only once the window manager has framed the mapped window: when it
+// differs from the one the dialog was placed with, the dialog is placed again by the same rules.
+void frmHSVTintrix::PlaceAgainWhenFramed() {
+    if (!mFramePending || !isVisible()) {
+        return;
+    }
+    const QMargins frame = Platform::OwnWindowFrame(*this);
+    if (frame.isNull()) {
+        return;
+    }
+    mFramePending = false;
+    if (frame != mPlacedFrame) {
+        PlaceDialog(mPlacement.position, mPlacement.parent, mPlacement.leftPos, mPlacement.topPos);
+    }
 }
 
 // Qt sizes a window by its client area, so the frame needs no arithmetic here.

@@ -26,7 +26,7 @@ class Places : public Fixture, public testing::WithParamInterface<Placement> {};
 // dialog's outer size is then 313 x 370.
 TEST_P(Places, ByPositionAndKeepsOnTheScreen) {
     const Placement& row = GetParam();
-    metrics.screenSize = row.screen;
+    metrics.screens = {QRect(QPoint(), row.screen)};
     QWidget parent;
     if (row.parent) {
         parent.setGeometry(*row.parent);

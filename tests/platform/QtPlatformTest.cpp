@@ -41,7 +41,7 @@ TEST(QtScreenMetrics, TwipsFollowTheLogicalDpi) {
     EXPECT_GT(metrics.TwipsPerPixelX(), 0.0);
     EXPECT_DOUBLE_EQ(metrics.TwipsPerPixelX() * QGuiApplication::primaryScreen()->logicalDotsPerInchX(),
                      1440.0);
-    EXPECT_FALSE(metrics.PrimaryScreenSize().isEmpty());
+    EXPECT_EQ(metrics.ScreenGeometryAt(std::nullopt), QGuiApplication::primaryScreen()->geometry());
 }
 
 } // namespace
