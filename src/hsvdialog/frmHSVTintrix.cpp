@@ -1,8 +1,10 @@
 #include "frmHSVTintrix.h"
 
 #include "common/Rounding.h"
+#include "contrast/modContrast.h"
 #include "hsvdialog/FocusMarker.h"
 #include "platform/PictureBox.h"
+#include "platform/PlainToolTips.h"
 #include "platform/QtColor.h"
 #include "platform/ScreenMetrics.h"
 #include "platform/WindowFrame.h"
@@ -30,6 +32,8 @@ constexpr OLE_COLOR kWindowBackground = OleColor::SystemColor(5);
 constexpr OLE_COLOR kWindowText = OleColor::SystemColor(8);
 constexpr OLE_COLOR kButtonFace = OleColor::SystemColor(15);
 constexpr OLE_COLOR kDescriptionBlue = 0x00C00000;
+// The labels keep their dark blue while it is legible as text (WCAG 2's 4.5:1) on the panel.
+constexpr double kDescriptionRatio = 4.5;
 constexpr OLE_COLOR kBlack = 0x00000000;
 constexpr OLE_COLOR kWhite = 0x00FFFFFF;
 
@@ -227,9 +231,6 @@ void frmHSVTintrix::CreateControls() {
         QLabel* label = new QLabel(QString::fromLatin1(kValueRows[i].description), picGUI);
         label->setObjectName(QStringLiteral("lblDesc(%1)").arg(i));
         label->setFont(bold);
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, QtColor::ToQColor(kDescriptionBlue));
-        label->setPalette(palette);
         label->move(TwipsToPixelsX(600), TwipsToPixelsY(kValueRows[i].top));
         label->adjustSize();
         lblDesc[i] = label;
@@ -294,6 +295,30 @@ void frmHSVTintrix::CreateControls() {
     Timer = new QTimer(this);
     Timer->setObjectName(QStringLiteral("Timer"));
     Timer->setInterval(1);
+
+    ApplyTextColors();
+    Platform::PlainToolTips::Install(*this);
+}
+
+void frmHSVTintrix::ApplyTextColors() {
+    for (QLabel* label : lblDesc) {
+        QPalette palette = label->palette();
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            const OLE_COLOR panel =
+                QtColor::FromQColor(picGUI->palette().color(group, picGUI->backgroundRole()));
+            palette.setColor(
+                group, QPalette::WindowText,
+                QtColor::ToQColor(modContrast::LegibleColor(kDescriptionBlue, panel, kDescriptionRatio)));
+        }
+        label->setPalette(palette);
+    }
+}
+
+void frmHSVTintrix::changeEvent(QEvent* Event) {
+    QDialog::changeEvent(Event);
+    if (Event->type() == QEvent::PaletteChange) {
+        ApplyTextColors();
+    }
 }
 
 void frmHSVTintrix::ConnectControls() {
@@ -445,6 +470,7 @@ void frmHSVTintrix::InitGUI(OLE_COLOR Color, const QString& Caption, bool OneSho
     scrollGray_Change(); // square 11 shows the start grey, black included
 
     SetBackColor(*picGUI, kButtonFace);
+    ApplyTextColors();
     for (int k = 1; k <= 3; ++k) {
         SetSquareColor(kGraySquare - k, OleColor::Rgb(64 * k, 64 * k, 64 * k),
                        kPresets[kGraySquare - k].captionColor);

@@ -94,10 +94,14 @@ protected:
     void keyPressEvent(QKeyEvent* Event) override;
     void closeEvent(QCloseEvent* Event) override;
     void showEvent(QShowEvent* Event) override;
+    // A new palette (the desktop's, light or dark) recolours the labels.
+    void changeEvent(QEvent* Event) override;
 
 private:
     void CreateControls();
     void ConnectControls();
+    // The labels' dark blue where the panel leaves it legible, else the nearest blue that is.
+    void ApplyTextColors();
 
     void ParentEvent_Resize();
     void ParentEvent_QueryUnload();
