@@ -5,7 +5,7 @@ set -euo pipefail
 build_packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev fonts-dejavu-core fonts-dejavu-extra)
 run_packages=(xvfb xauth imagemagick)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth imagemagick locales clang libclang-rt-14-dev
-    desktop-file-utils appstream librsvg2-bin man-db groff-base dpkg-dev file dbus-daemon adwaita-qt6)
+    desktop-file-utils appstream librsvg2-bin man-db groff-base dpkg-dev file dbus-daemon openbox adwaita-qt6)
 
 case "${1:-}" in
 run) wanted=("${build_packages[@]}" "${run_packages[@]}") ;;

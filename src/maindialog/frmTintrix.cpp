@@ -34,9 +34,12 @@
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QTimer>
+#include <QValidator>
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <string_view>
 
 namespace {
@@ -306,6 +309,64 @@ void SetBackColor(QWidget* widget, OLE_COLOR color) {
     widget->setPalette(palette);
 }
 
+// Lets into an input box, by whatever way text enters it (a paste of the clipboard or of the
+// selection, a drop, an input method), only what its key filter lets through when typed: each
+// inserted character that Keep refuses and every control character (an Enter among them, which
+// thus runs nothing) are left out, and a box with a MaxLength takes no more characters than that
+// from the user. An insertion of which nothing is left changes nothing. What the dialog writes
+// (setText) is not checked.
+class InsertionFilter final : public QValidator {
+public:
+    InsertionFilter(QLineEdit& Box, std::function<bool(int)> Keep, int MaxLength)
+        : QValidator(&Box), mBox(Box), mKeep(std::move(Keep)),
+          mMaxLength(MaxLength > 0 ? MaxLength : INT_MAX), mPrevious(Box.text()) {
+        connect(&Box, &QLineEdit::textChanged, this, [this](const QString& Text) { mPrevious = Text; });
+    }
+
+    State validate(QString& Input, int& Position) const override {
+        // setText, the dialog's own way of writing, clears the box's modified flag before the
+        // new text is checked; every edit of the user's sets it.
+        if (!mBox.isModified()) {
+            return Acceptable;
+        }
+        // The edit replaced the middle of the previous text: what the two do not share at either end.
+        const qsizetype shorter = std::min(Input.size(), mPrevious.size());
+        qsizetype prefix = 0;
+        while (prefix < shorter && Input[prefix] == mPrevious[prefix]) {
+            ++prefix;
+        }
+        qsizetype suffix = 0;
+        while (suffix < shorter - prefix &&
+               Input[Input.size() - 1 - suffix] == mPrevious[mPrevious.size() - 1 - suffix]) {
+            ++suffix;
+        }
+        const QString inserted = Input.mid(prefix, Input.size() - prefix - suffix);
+        QString kept;
+        for (const QChar c : inserted) {
+            if (c.unicode() >= ' ' && mKeep(c.unicode())) {
+                kept += c;
+            }
+        }
+        kept.truncate(std::max<qsizetype>(0, mMaxLength - prefix - suffix));
+        if (kept == inserted) {
+            return Acceptable;
+        }
+        const QString result = Input.left(prefix) + kept + Input.right(suffix);
+        if (result == mPrevious) {
+            return Invalid; // the box undoes the edit, selection included
+        }
+        Input = result;
+        Position = static_cast<int>(prefix + kept.size());
+        return Acceptable;
+    }
+
+private:
+    const QLineEdit& mBox;
+    std::function<bool(int)> mKeep;
+    qsizetype mMaxLength;
+    QString mPrevious;
+};
+
 // "" for the buttons and check boxes, see kAccessibleNames.
 QString AccessibleNameOf(const ControlRow& row) {
     for (const auto& [name, accessibleName] : kAccessibleNames) {
@@ -551,6 +612,14 @@ void frmTintrix::CreateControls() {
     txtMask = ControlNamed<QLineEdit>("txtMask");
     chkScratchPad = ControlNamed<QCheckBox>("chkScratchPad");
 
+    // Text that enters an input box without a typed key obeys the box's key filter too.
+    for (const InputRule& rule : kInputRules) {
+        QLineEdit* box = ControlNamed<QLineEdit>(rule.name);
+        box->setValidator(new InsertionFilter(
+            *box,
+            [rule](int c) { return !FilterKey(c, rule.hex, rule.comma, rule.dot, rule.minus) && c != 0; },
+            rule.maxLength));
+    }
     Platform::PlainToolTips::Install(*this);
     ApplyTextColors();
 

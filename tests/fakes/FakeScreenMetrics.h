@@ -2,6 +2,7 @@
 
 #include "platform/ScreenMetrics.h"
 
+#include <algorithm>
 #include <vector>
 
 // Fixed screen measures: 15 twips per pixel (96 DPI) and one 1280 x 1024 screen unless a test
@@ -11,12 +12,9 @@ public:
     double TwipsPerPixelX() const override { return twipsPerPixelX; }
     double TwipsPerPixelY() const override { return twipsPerPixelY; }
     QRect ScreenGeometryAt(std::optional<QPoint> Point) const override {
-        for (const QRect& screen : screens) {
-            if (Point && screen.contains(*Point)) {
-                return screen;
-            }
-        }
-        return screens.front();
+        const auto at = std::find_if(screens.begin(), screens.end(),
+                                     [&](const QRect& s) { return Point && s.contains(*Point); });
+        return at == screens.end() ? screens.front() : *at;
     }
 
     double twipsPerPixelX = 15.0;

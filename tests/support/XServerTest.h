@@ -5,16 +5,19 @@
 #include <gtest/gtest.h>
 
 // The base of tests that need a real X server. Their main() (XvfbTestMain.cpp) runs them on a
-// private Xvfb; when none could be started, every such test skips and says why.
+// private Xvfb, with the window manager asked for; when either could not be started, every such
+// test skips and says why.
 class XServerTest : public testing::Test {
 public:
-    // The application property in which main() leaves the reason there is no X server.
+    // The application property in which main() leaves the reason there is no X server or no
+    // window manager.
     static constexpr const char* UnavailableProperty = "tintrixXServerUnavailable";
 
 protected:
     void SetUp() override {
-        if (QGuiApplication::platformName() != QLatin1String("xcb")) {
-            GTEST_SKIP() << "no X server: " << qApp->property(UnavailableProperty).toString().toStdString();
+        const QString unavailable = qApp->property(UnavailableProperty).toString();
+        if (QGuiApplication::platformName() != QLatin1String("xcb") || !unavailable.isEmpty()) {
+            GTEST_SKIP() << "no X server or window manager: " << unavailable.toStdString();
         }
     }
 };
