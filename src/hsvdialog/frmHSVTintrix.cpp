@@ -807,18 +807,13 @@ void frmHSVTintrix::keyPressEvent(QKeyEvent* Event) {
 }
 
 bool frmHSVTintrix::event(QEvent* Event) {
-    const bool handled = QDialog::event(Event);
-    switch (Event->type()) {
-    case QEvent::WindowActivate:
+    const QEvent::Type type = Event->type();
+    if (type == QEvent::WindowActivate) {
         Form_Activate();
-        break;
-    case QEvent::Move:
-    case QEvent::Resize:
-    case QEvent::Show:
+    }
+    const bool handled = QDialog::event(Event);
+    if (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show) {
         PlaceAgainWhenFramed();
-        break;
-    default:
-        break;
     }
     return handled;
 }

@@ -159,6 +159,7 @@ constexpr int kClientWidthTwips = 9012;
 constexpr int kClientHeightTwips = 5304;
 constexpr int kTimerIntervalMs = 10;
 constexpr int kMaskMaxLength = 8;
+constexpr int kScratchPadGap = 5; // pixels between the pad and the dialog's bottom edge
 
 // The characters each input box takes besides digits (its key filter's permissions), and how
 // many characters a user may enter into it (0: no limit).
@@ -190,7 +191,6 @@ constexpr std::pair<const char*, const char*> kWidestTexts[] = {
     {"txtDimmedColorValue", "&HFFFFFF #FFFFFF RGB(255, 255, 255) HSV(359, 1.0000, 1.0000) G(255)"},
     {"txtContrastColorValue", "&HFFFFFF #FFFFFF RGB(255, 255, 255) HSV(359, 1.0000, 1.0000) G(255)"},
 };
-constexpr int kScratchPadGap = 5; // pixels between the pad and the dialog's bottom edge
 
 // Screen picking: each screen pixel is a 6 x 6 cell of the view; the marker is shown while the
 // blink clock is below 200 ms and hidden until it passes 400 ms, when it starts again.
@@ -922,8 +922,9 @@ bool frmTintrix::FilterInputBoxKey(QObject* box, QKeyEvent& event) {
     }
     int keyAscii = *typed;
     // The mask takes at most eight typed characters; the rewritten mask may be longer.
+    const auto& line = static_cast<const QLineEdit&>(*box);
     if (rule->maxLength > 0 && keyAscii >= ' ' &&
-        txtMask->text().size() - txtMask->selectedText().size() >= rule->maxLength) {
+        line.text().size() - line.selectedText().size() >= rule->maxLength) {
         return true;
     }
     if (FilterKey(keyAscii, rule->hex, rule->comma, rule->dot, rule->minus)) {
