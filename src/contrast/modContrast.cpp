@@ -76,7 +76,14 @@ double ContrastRatio(OLE_COLOR A, OLE_COLOR B) {
 
 OLE_COLOR LegibleColor(OLE_COLOR Designed, OLE_COLOR Background, double MinimumRatio) {
     const OLE_COLOR designed = modColorModels::TranslateColor(Designed);
-    if (ContrastRatio(designed, Background) >= MinimumRatio) {
+    const double background = RelativeLuminance(Background);
+    const auto reaches = [&](OLE_COLOR candidate) {
+        const double luminance = RelativeLuminance(candidate);
+        return (std::max(luminance, background) + kLuminanceOffset) /
+                   (std::min(luminance, background) + kLuminanceOffset) >=
+               MinimumRatio;
+    };
+    if (reaches(designed)) {
         return designed;
     }
     std::int32_t red = 0;
@@ -88,13 +95,22 @@ OLE_COLOR LegibleColor(OLE_COLOR Designed, OLE_COLOR Background, double MinimumR
         const auto mix = [&](std::int32_t c) { return c + Rounding::RoundToInt32((target - c) * k / 255.0); };
         return OleColor::Rgb(mix(red), mix(green), mix(blue));
     };
-    const bool lighter = RelativeLuminance(Background) < RelativeLuminance(designed);
-    for (const int target : {lighter ? 255 : 0, lighter ? 0 : 255}) {
-        for (int k = 1; k <= 255; ++k) {
-            const OLE_COLOR candidate = mixed(target, k);
-            if (ContrastRatio(candidate, Background) >= MinimumRatio) {
-                return candidate;
-            }
+    const bool lighter = background < RelativeLuminance(designed);
+    const int away = lighter ? 255 : 0;
+    if (reaches(mixed(away, 255))) {
+        // Away from the background the contrast only grows with every step: halve to the first.
+        int missed = 0;
+        int reached = 255;
+        while (reached - missed > 1) {
+            const int k = (missed + reached) / 2;
+            (reaches(mixed(away, k)) ? reached : missed) = k;
+        }
+        return mixed(away, reached);
+    }
+    // Towards it the contrast first falls, then grows again.
+    for (int k = 1; k <= 255; ++k) {
+        if (const OLE_COLOR candidate = mixed(255 - away, k); reaches(candidate)) {
+            return candidate;
         }
     }
     const OLE_COLOR white = OleColor::Rgb(255, 255, 255);
