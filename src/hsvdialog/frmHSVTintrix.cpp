@@ -882,7 +882,7 @@ void frmHSVTintrix::PlaceDialog(std::int32_t Position, QWidget* Parent, std::int
     const QSize outer = size().grownBy(mPlacedFrame);
     const float width = PixelsToTwipsX(outer.width());
     const float height = PixelsToTwipsY(outer.height());
-    const QRect parent = Parent ? Parent->frameGeometry() : QRect();
+    const QRect parent = Parent ? Platform::OuterGeometry(*Parent) : QRect();
     const float parentLeft = PixelsToTwipsX(parent.x());
     const float parentTop = PixelsToTwipsY(parent.y());
     const float parentWidth = PixelsToTwipsX(parent.width());

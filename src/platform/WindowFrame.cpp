@@ -2,14 +2,19 @@
 
 #include <QApplication>
 #include <QWidget>
+#include <QWindow>
 
 namespace Platform {
 
+// Asked of the window itself: the widget's copy of its frame is renewed only when it moves or
+// is resized, and a window that the window manager framed where Qt had put it does neither.
 QMargins OwnWindowFrame(const QWidget& Window) {
-    const QRect frame = Window.frameGeometry();
-    const QRect client = Window.geometry();
-    return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
-            frame.bottom() - client.bottom()};
+    const QWindow* window = Window.windowHandle();
+    return window ? window->frameMargins() : QMargins();
+}
+
+QRect OuterGeometry(const QWidget& Window) {
+    return Window.geometry().marginsAdded(OwnWindowFrame(Window));
 }
 
 QMargins WindowFrame(const QWidget& Window, const QWidget* Parent) {

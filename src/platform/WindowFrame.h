@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMargins>
+#include <QRect>
 
 class QWidget;
 
@@ -12,7 +13,10 @@ namespace Platform {
 // of the application, else none. Without a window manager there is none.
 QMargins WindowFrame(const QWidget& Window, const QWidget* Parent);
 
-// Window's own frame as Qt knows it now; none before it is framed.
+// Window's own frame as the window system reports it now; none before it is framed.
 QMargins OwnWindowFrame(const QWidget& Window);
+
+// Window's outer rectangle on the screen: its geometry and its own frame around it.
+QRect OuterGeometry(const QWidget& Window);
 
 } // namespace Platform
