@@ -74,6 +74,50 @@ double ContrastRatio(OLE_COLOR A, OLE_COLOR B) {
     return (std::max(a, b) + kLuminanceOffset) / (std::min(a, b) + kLuminanceOffset);
 }
 
+OLE_COLOR LegibleColor(OLE_COLOR Designed, OLE_COLOR Background, double MinimumRatio) {
+    const OLE_COLOR designed = modColorModels::TranslateColor(Designed);
+    const double background = RelativeLuminance(Background);
+    const auto reaches = [&](OLE_COLOR candidate) {
+        const double luminance = RelativeLuminance(candidate);
+        return (std::max(luminance, background) + kLuminanceOffset) /
+                   (std::min(luminance, background) + kLuminanceOffset) >=
+               MinimumRatio;
+    };
+    if (reaches(designed)) {
+        return designed;
+    }
+    std::int32_t red = 0;
+    std::int32_t green = 0;
+    std::int32_t blue = 0;
+    modColorModels::SplitRGB(designed, red, green, blue);
+    // Step k of 255 towards Target (0 or 255) in every component.
+    const auto mixed = [&](int target, int k) {
+        const auto mix = [&](std::int32_t c) { return c + Rounding::RoundToInt32((target - c) * k / 255.0); };
+        return OleColor::Rgb(mix(red), mix(green), mix(blue));
+    };
+    const bool lighter = background < RelativeLuminance(designed);
+    const int away = lighter ? 255 : 0;
+    if (reaches(mixed(away, 255))) {
+        // Away from the background the contrast only grows with every step: halve to the first.
+        int missed = 0;
+        int reached = 255;
+        while (reached - missed > 1) {
+            const int k = (missed + reached) / 2;
+            (reaches(mixed(away, k)) ? reached : missed) = k;
+        }
+        return mixed(away, reached);
+    }
+    // Towards it the contrast first falls, then grows again.
+    for (int k = 1; k <= 255; ++k) {
+        if (const OLE_COLOR candidate = mixed(255 - away, k); reaches(candidate)) {
+            return candidate;
+        }
+    }
+    const OLE_COLOR white = OleColor::Rgb(255, 255, 255);
+    const OLE_COLOR black = OleColor::Rgb(0, 0, 0);
+    return ContrastRatio(white, Background) >= ContrastRatio(black, Background) ? white : black;
+}
+
 std::string FormatRatio(double Ratio) {
     // Ratios lie between 1 and 21; anything else is held to a range that cannot overflow.
     const double cut = std::floor(std::clamp(Ratio, 0.0, 1e9) * 100.0);

@@ -25,6 +25,15 @@ double RelativeLuminance(OLE_COLOR Color);
 // The order of the two colours does not matter.
 double ContrastRatio(OLE_COLOR A, OLE_COLOR B);
 
+// Designed when its ratio against Background reaches MinimumRatio; otherwise the colour of the
+// same hue nearest to Designed that reaches it: Designed mixed with white (on a background darker
+// than it) or with black (on a lighter one) by the smallest of 255 equal steps that reaches the
+// ratio. Mixing with white or black keeps the HSV hue, up to the rounding of the components.
+// Where that direction cannot reach the ratio, the other one is tried; where neither can, the
+// result is white or black, whichever stands out more. System colours are translated first; the
+// result is a plain RGB value.
+OLE_COLOR LegibleColor(OLE_COLOR Designed, OLE_COLOR Background, double MinimumRatio);
+
 // The ratio with two decimals cut, never rounded up, so that a pair never seems to pass a
 // threshold it misses, then ":1": 21 gives "21.00:1", 4.4781 "4.47:1", 3.9985 "3.99:1".
 std::string FormatRatio(double Ratio);

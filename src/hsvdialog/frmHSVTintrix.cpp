@@ -1,10 +1,13 @@
 #include "frmHSVTintrix.h"
 
 #include "common/Rounding.h"
+#include "contrast/modContrast.h"
 #include "hsvdialog/FocusMarker.h"
 #include "platform/PictureBox.h"
+#include "platform/PlainToolTips.h"
 #include "platform/QtColor.h"
 #include "platform/ScreenMetrics.h"
+#include "platform/WindowFrame.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -29,6 +32,8 @@ constexpr OLE_COLOR kWindowBackground = OleColor::SystemColor(5);
 constexpr OLE_COLOR kWindowText = OleColor::SystemColor(8);
 constexpr OLE_COLOR kButtonFace = OleColor::SystemColor(15);
 constexpr OLE_COLOR kDescriptionBlue = 0x00C00000;
+// The labels keep their dark blue while it is legible as text (WCAG 2's 4.5:1) on the panel.
+constexpr double kDescriptionRatio = 4.5;
 constexpr OLE_COLOR kBlack = 0x00000000;
 constexpr OLE_COLOR kWhite = 0x00FFFFFF;
 
@@ -226,9 +231,6 @@ void frmHSVTintrix::CreateControls() {
         QLabel* label = new QLabel(QString::fromLatin1(kValueRows[i].description), picGUI);
         label->setObjectName(QStringLiteral("lblDesc(%1)").arg(i));
         label->setFont(bold);
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, QtColor::ToQColor(kDescriptionBlue));
-        label->setPalette(palette);
         label->move(TwipsToPixelsX(600), TwipsToPixelsY(kValueRows[i].top));
         label->adjustSize();
         lblDesc[i] = label;
@@ -293,6 +295,30 @@ void frmHSVTintrix::CreateControls() {
     Timer = new QTimer(this);
     Timer->setObjectName(QStringLiteral("Timer"));
     Timer->setInterval(1);
+
+    ApplyTextColors();
+    Platform::PlainToolTips::Install(*this);
+}
+
+void frmHSVTintrix::ApplyTextColors() {
+    for (QLabel* label : lblDesc) {
+        QPalette palette = label->palette();
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            const OLE_COLOR panel =
+                QtColor::FromQColor(picGUI->palette().color(group, picGUI->backgroundRole()));
+            palette.setColor(
+                group, QPalette::WindowText,
+                QtColor::ToQColor(modContrast::LegibleColor(kDescriptionBlue, panel, kDescriptionRatio)));
+        }
+        label->setPalette(palette);
+    }
+}
+
+void frmHSVTintrix::changeEvent(QEvent* Event) {
+    QDialog::changeEvent(Event);
+    if (Event->type() == QEvent::PaletteChange) {
+        ApplyTextColors();
+    }
 }
 
 void frmHSVTintrix::ConnectControls() {
@@ -444,6 +470,7 @@ void frmHSVTintrix::InitGUI(OLE_COLOR Color, const QString& Caption, bool OneSho
     scrollGray_Change(); // square 11 shows the start grey, black included
 
     SetBackColor(*picGUI, kButtonFace);
+    ApplyTextColors();
     for (int k = 1; k <= 3; ++k) {
         SetSquareColor(kGraySquare - k, OleColor::Rgb(64 * k, 64 * k, 64 * k),
                        kPresets[kGraySquare - k].captionColor);
@@ -780,10 +807,15 @@ void frmHSVTintrix::keyPressEvent(QKeyEvent* Event) {
 }
 
 bool frmHSVTintrix::event(QEvent* Event) {
-    if (Event->type() == QEvent::WindowActivate) {
+    const QEvent::Type type = Event->type();
+    if (type == QEvent::WindowActivate) {
         Form_Activate();
     }
-    return QDialog::event(Event);
+    const bool handled = QDialog::event(Event);
+    if (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show) {
+        PlaceAgainWhenFramed();
+    }
+    return handled;
 }
 
 void frmHSVTintrix::showEvent(QShowEvent* Event) {
@@ -835,6 +867,7 @@ void frmHSVTintrix::ParentEvent_QueryUnload() {
 
 void frmHSVTintrix::PlaceDialog(std::int32_t Position, QWidget* Parent, std::int32_t LeftPos,
                                 std::int32_t TopPos) {
+    mPlacement = {Position, Parent, LeftPos, TopPos};
     std::int32_t p = Position;
     if (!Parent && p != 0 && p != 5) {
         p = 0;
@@ -843,24 +876,31 @@ void frmHSVTintrix::PlaceDialog(std::int32_t Position, QWidget* Parent, std::int
         p = 0;
     }
 
-    const QRect own = frameGeometry();
-    const float width = PixelsToTwipsX(own.width());
-    const float height = PixelsToTwipsY(own.height());
-    const QSize screen = mMetrics->PrimaryScreenSize();
-    const float screenWidth = PixelsToTwipsX(screen.width());
-    const float screenHeight = PixelsToTwipsY(screen.height());
-    const QRect parent = Parent ? Parent->frameGeometry() : QRect();
+    // Outer sizes: the client area and the window manager's frame around it.
+    mPlacedFrame = Platform::WindowFrame(*this, Parent);
+    mFramePending = Platform::OwnWindowFrame(*this).isNull();
+    const QSize outer = size().grownBy(mPlacedFrame);
+    const float width = PixelsToTwipsX(outer.width());
+    const float height = PixelsToTwipsY(outer.height());
+    const QRect parent = Parent ? Platform::OuterGeometry(*Parent) : QRect();
     const float parentLeft = PixelsToTwipsX(parent.x());
     const float parentTop = PixelsToTwipsY(parent.y());
     const float parentWidth = PixelsToTwipsX(parent.width());
     const float parentHeight = PixelsToTwipsY(parent.height());
+    // The monitor of the parent's centre; the primary one without a parent.
+    const QRect screen =
+        mMetrics->ScreenGeometryAt(Parent ? std::optional<QPoint>(parent.center()) : std::nullopt);
+    const float screenLeft = PixelsToTwipsX(screen.x());
+    const float screenTop = PixelsToTwipsY(screen.y());
+    const float screenRight = screenLeft + PixelsToTwipsX(screen.width());
+    const float screenBottom = screenTop + PixelsToTwipsY(screen.height());
 
-    float left = 0.0f;
-    float top = 0.0f;
+    float left = screenLeft;
+    float top = screenTop;
     switch (p) {
     case 0:
-        left = (screenWidth - width) / 2.0f;
-        top = (screenHeight - height) / 2.0f;
+        left = screenLeft + (screenRight - screenLeft - width) / 2.0f;
+        top = screenTop + (screenBottom - screenTop - height) / 2.0f;
         break;
     case 1:
         left = parentLeft + parentWidth / 2.0f - width / 2.0f;
@@ -887,16 +927,33 @@ void frmHSVTintrix::PlaceDialog(std::int32_t Position, QWidget* Parent, std::int
     }
 
     // Keep it on the screen; one larger than the screen starts at its edge.
-    if (left + width > screenWidth) {
-        left = screenWidth - width;
+    if (left + width > screenRight) {
+        left = screenRight - width;
     }
-    left = std::max(left, 0.0f);
-    if (top + height > screenHeight) {
-        top = screenHeight - height;
+    left = std::max(left, screenLeft);
+    if (top + height > screenBottom) {
+        top = screenBottom - height;
     }
-    top = std::max(top, 0.0f);
+    top = std::max(top, screenTop);
 
+    // A top-level window's position is its frame's top-left corner.
     move(TwipsToPixelsX(left), TwipsToPixelsY(top));
+}
+
+// Under X11 the frame is known only once the window manager has framed the mapped window: when it
+// differs from the one the dialog was placed with, the dialog is placed again by the same rules.
+void frmHSVTintrix::PlaceAgainWhenFramed() {
+    if (!mFramePending || !isVisible()) {
+        return;
+    }
+    const QMargins frame = Platform::OwnWindowFrame(*this);
+    if (frame.isNull()) {
+        return;
+    }
+    mFramePending = false;
+    if (frame != mPlacedFrame) {
+        PlaceDialog(mPlacement.position, mPlacement.parent, mPlacement.leftPos, mPlacement.topPos);
+    }
 }
 
 // Qt sizes a window by its client area, so the frame needs no arithmetic here.

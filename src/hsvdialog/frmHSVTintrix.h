@@ -5,6 +5,7 @@
 #include "platform/Services.h"
 
 #include <QDialog>
+#include <QMargins>
 #include <QPointer>
 #include <array>
 #include <cstdint>
@@ -40,7 +41,7 @@ public:
     // LeftPos / TopPos value meaning "no position given".
     static constexpr std::int32_t NoPosition = INT32_MIN;
 
-    // services.metrics (twips per pixel, primary screen size) must outlive the dialog.
+    // services.metrics (twips per pixel, screen geometry) must outlive the dialog.
     explicit frmHSVTintrix(const Platform::Services& services = Platform::Services::Qt(),
                            QWidget* parent = nullptr);
     ~frmHSVTintrix() override;
@@ -65,7 +66,10 @@ public:
     //   Position: 0 centred on the screen, 1 centred on Parent, 2 left of it, 3 right of it (tops
     //     aligned), 4 LeftPos/TopPos pixels from Parent's top-left, 5 LeftPos/TopPos screen
     //     pixels, any other: the screen's top-left. Without Parent anything but 5 centres; 4 and 5
-    //     without both positions centre. The window is then kept on the primary screen.
+    //     without both positions centre. "The screen" is the monitor that holds Parent's centre
+    //     (the primary one without Parent), and the window is kept on it. Sizes and positions are
+    //     outer ones, the window manager's frame included; when the frame the dialog was placed
+    //     with proves wrong once it is shown, it is placed again.
     //   OneShot: the first selection closes the dialog; the bars and the grey bar only preview;
     //     hides the buttons.
     //   NoButtons: hide OK and Cancel, the window is their height shorter.
@@ -90,10 +94,14 @@ protected:
     void keyPressEvent(QKeyEvent* Event) override;
     void closeEvent(QCloseEvent* Event) override;
     void showEvent(QShowEvent* Event) override;
+    // A new palette (the desktop's, light or dark) recolours the labels.
+    void changeEvent(QEvent* Event) override;
 
 private:
     void CreateControls();
     void ConnectControls();
+    // The labels' dark blue where the panel leaves it legible, else the nearest blue that is.
+    void ApplyTextColors();
 
     void ParentEvent_Resize();
     void ParentEvent_QueryUnload();
@@ -131,6 +139,7 @@ private:
     void CloseDialog(bool Cancel, bool DoUnload);
     void Unload();
     void PlaceDialog(std::int32_t Position, QWidget* Parent, std::int32_t LeftPos, std::int32_t TopPos);
+    void PlaceAgainWhenFramed();
     void SetParentEvent(QWidget* Parent);
     void SetSquareColor(int Index, OLE_COLOR Color, OLE_COLOR CaptionColor);
     // The tool tip and, with the square's key, the name a screen reader gives it.
@@ -189,5 +198,15 @@ private:
     bool mEnterDown = false;
     bool mEscapeDown = false;
     QObject* mPressedLabel = nullptr;
+    // What the dialog was placed by, with the window manager's frame it assumed; while
+    // mFramePending the dialog's own frame is not yet known.
+    struct Placement {
+        std::int32_t position = 0;
+        QPointer<QWidget> parent;
+        std::int32_t leftPos = NoPosition;
+        std::int32_t topPos = NoPosition;
+    } mPlacement;
+    QMargins mPlacedFrame;
+    bool mFramePending = false;
     QPointer<QWindow> mPreviewedWindow;
 };

@@ -14,10 +14,12 @@
 #include "platform/DesktopScreenshot.h"
 #include "platform/MessageBox.h"
 #include "platform/PictureBox.h"
+#include "platform/PlainToolTips.h"
 #include "platform/QtColor.h"
 #include "platform/Screen.h"
 #include "platform/ScreenMetrics.h"
 #include "platform/StillImageScreen.h"
+#include "platform/TextFit.h"
 #include "zoom/CZoom.h"
 
 #include <QAbstractItemView>
@@ -42,10 +44,12 @@
 #include <QShortcut>
 #include <QTextCursor>
 #include <QTimer>
-#include <QToolTip>
+#include <QValidator>
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <string_view>
 
 namespace {
@@ -167,6 +171,37 @@ constexpr int kTimerIntervalMs = 10;
 constexpr int kMaskMaxLength = 8;
 constexpr int kScratchPadGap = 5; // pixels between the pad and the dialog's bottom edge
 
+// The characters each input box takes besides digits (its key filter's permissions), and how
+// many characters a user may enter into it (0: no limit).
+struct InputRule {
+    const char* name;
+    bool hex, comma, dot, minus;
+    int maxLength;
+};
+constexpr InputRule kInputRules[] = {
+    {"txtBaseColorRGB", true, true, false, false, 0},
+    {"txtBaseColorHSV", false, true, true, false, 0},
+    {"txtDimFactor", false, false, true, true, 0},
+    {"txtMask", true, false, false, false, kMaskMaxLength},
+};
+
+// The designed text colours stay as long as they are as legible as on the light face the dialog
+// was designed on: the dark blue of the inputs and lists at WCAG 2's 4.5:1 for text, the grey
+// of the value lines at the 3:1 (3.4:1 there) it was designed with.
+constexpr double kInputTextRatio = 4.5;
+constexpr double kOutputTextRatio = 3.0;
+
+// The widest text each box shows, which the style's text margins must leave room for.
+constexpr std::pair<const char*, const char*> kWidestTexts[] = {
+    {"txtBaseColorRGB", "&HFFFFFF #FFFFFF RGB(255, 255, 255)"},
+    {"txtBaseColorHSV", "HSV(359, 1.0000, 1.0000)"},
+    {"txtDimFactor", "-0.5"},
+    {"txtMask", "&HFFFFFF"},
+    {"txtBaseColorValue", "&HFFFFFF #FFFFFF RGB(255, 255, 255) HSV(359, 1.0000, 1.0000) G(255)"},
+    {"txtDimmedColorValue", "&HFFFFFF #FFFFFF RGB(255, 255, 255) HSV(359, 1.0000, 1.0000) G(255)"},
+    {"txtContrastColorValue", "&HFFFFFF #FFFFFF RGB(255, 255, 255) HSV(359, 1.0000, 1.0000) G(255)"},
+};
+
 // Screen picking: each screen pixel is a 6 x 6 cell of the view; the marker is shown while the
 // blink clock is below 200 ms and hidden until it passes 400 ms, when it starts again.
 constexpr std::int32_t kPickZoomFactor = 6;
@@ -236,19 +271,40 @@ std::string ToCore(const QString& text) {
 
 // ----- Colours on widgets ------------------------------------------------------------------------
 
+// The colour a control's text is drawn on in the state Group, as SetBackColor sets it.
+QColor BackColorOf(const QWidget& widget, QPalette::ColorGroup group) {
+    const QPalette& palette = widget.palette();
+    if (qobject_cast<const QLabel*>(&widget) || qobject_cast<const QCheckBox*>(&widget)) {
+        return palette.color(group, QPalette::Window);
+    }
+    return palette.color(group, qobject_cast<const QComboBox*>(&widget) ? QPalette::Button : QPalette::Base);
+}
+
+// Designed, or the colour of its hue nearest to it that reaches Ratio on the control's background.
+OLE_COLOR LegibleOn(const QWidget& widget, QPalette::ColorGroup group, OLE_COLOR designed, double ratio) {
+    return modContrast::LegibleColor(designed, QtColor::FromQColor(BackColorOf(widget, group)), ratio);
+}
+
 // Foreground colours are set for the active and inactive states only, so that a disabled
 // control still greys its text; backgrounds for every state, so that EnableInputs decides them.
-void SetForeColor(QWidget* widget, OLE_COLOR color) {
+// With a MinimumRatio, each state takes the colour that is legible on its own background
+// (LegibleOn).
+void SetForeColor(QWidget* widget, OLE_COLOR color, double MinimumRatio = 0.0) {
     QPalette palette = widget->palette();
-    const QColor c = QtColor::ToQColor(color);
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        if (qobject_cast<QLabel*>(widget) || qobject_cast<QCheckBox*>(widget)) {
+        const QColor c =
+            QtColor::ToQColor(MinimumRatio > 0.0 ? LegibleOn(*widget, group, color, MinimumRatio) : color);
+        if (qobject_cast<QLabel*>(widget)) {
             palette.setColor(group, QPalette::WindowText, c);
+        } else if (qobject_cast<QCheckBox*>(widget)) {
+            palette.setColor(group, QPalette::WindowText, c);
+            palette.setColor(group, QPalette::Text, c); // as some styles (Adwaita) draw its caption
         } else if (qobject_cast<QPushButton*>(widget)) {
             palette.setColor(group, QPalette::ButtonText, c);
         } else {
             palette.setColor(group, QPalette::Text, c);
             palette.setColor(group, QPalette::ButtonText, c); // a drop-down list draws as a button
+            palette.setColor(group, QPalette::WindowText, c); // and its open list as a menu
         }
     }
     widget->setPalette(palette);
@@ -268,6 +324,64 @@ void SetBackColor(QWidget* widget, OLE_COLOR color) {
     }
     widget->setPalette(palette);
 }
+
+// Lets into an input box, by whatever way text enters it (a paste of the clipboard or of the
+// selection, a drop, an input method), only what its key filter lets through when typed: each
+// inserted character that Keep refuses and every control character (an Enter among them, which
+// thus runs nothing) are left out, and a box with a MaxLength takes no more characters than that
+// from the user. An insertion of which nothing is left changes nothing. What the dialog writes
+// (setText) is not checked.
+class InsertionFilter final : public QValidator {
+public:
+    InsertionFilter(QLineEdit& Box, std::function<bool(int)> Keep, int MaxLength)
+        : QValidator(&Box), mBox(Box), mKeep(std::move(Keep)),
+          mMaxLength(MaxLength > 0 ? MaxLength : INT_MAX), mPrevious(Box.text()) {
+        connect(&Box, &QLineEdit::textChanged, this, [this](const QString& Text) { mPrevious = Text; });
+    }
+
+    State validate(QString& Input, int& Position) const override {
+        // setText, the dialog's own way of writing, clears the box's modified flag before the
+        // new text is checked; every edit of the user's sets it.
+        if (!mBox.isModified()) {
+            return Acceptable;
+        }
+        // The edit replaced the middle of the previous text: what the two do not share at either end.
+        const qsizetype shorter = std::min(Input.size(), mPrevious.size());
+        qsizetype prefix = 0;
+        while (prefix < shorter && Input[prefix] == mPrevious[prefix]) {
+            ++prefix;
+        }
+        qsizetype suffix = 0;
+        while (suffix < shorter - prefix &&
+               Input[Input.size() - 1 - suffix] == mPrevious[mPrevious.size() - 1 - suffix]) {
+            ++suffix;
+        }
+        const QString inserted = Input.mid(prefix, Input.size() - prefix - suffix);
+        QString kept;
+        for (const QChar c : inserted) {
+            if (c.unicode() >= ' ' && mKeep(c.unicode())) {
+                kept += c;
+            }
+        }
+        kept.truncate(std::max<qsizetype>(0, mMaxLength - prefix - suffix));
+        if (kept == inserted) {
+            return Acceptable;
+        }
+        const QString result = Input.left(prefix) + kept + Input.right(suffix);
+        if (result == mPrevious) {
+            return Invalid; // the box undoes the edit, selection included
+        }
+        Input = result;
+        Position = static_cast<int>(prefix + kept.size());
+        return Acceptable;
+    }
+
+private:
+    const QLineEdit& mBox;
+    std::function<bool(int)> mKeep;
+    qsizetype mMaxLength;
+    QString mPrevious;
+};
 
 // "" for the buttons and check boxes, see kAccessibleNames.
 QString AccessibleNameOf(const ControlRow& row) {
@@ -525,6 +639,17 @@ void frmTintrix::CreateControls() {
     txtMask = ControlNamed<QLineEdit>("txtMask");
     chkScratchPad = ControlNamed<QCheckBox>("chkScratchPad");
 
+    // Text that enters an input box without a typed key obeys the box's key filter too.
+    for (const InputRule& rule : kInputRules) {
+        QLineEdit* box = ControlNamed<QLineEdit>(rule.name);
+        box->setValidator(new InsertionFilter(
+            *box,
+            [rule](int c) { return !FilterKey(c, rule.hex, rule.comma, rule.dot, rule.minus) && c != 0; },
+            rule.maxLength));
+    }
+    Platform::PlainToolTips::Install(*this);
+    ApplyTextColors();
+
     lblSelect->setMinimumWidth(lblSelect->width());
     mPickToolTip = chkPick->toolTip();
     // The samples lie on the backdrop lblCol(1), the magnifier over the swatch lblCol(0).
@@ -596,6 +721,7 @@ void frmTintrix::InitDialog(OLE_COLOR Color, const QString& FilePath, const QStr
         lblCol[i]->setFrameStyle(QFrame::NoFrame);
     }
 
+    ApplyTextColors();
     SetBaseColor(Color);
     chkScratchPad->setChecked(false);
 }
@@ -822,19 +948,10 @@ bool frmTintrix::FilterKey(int& KeyAscii, bool AllowHex, bool AllowComma, bool A
 }
 
 bool frmTintrix::FilterInputBoxKey(QObject* box, QKeyEvent& event) {
-    struct Rules {
-        QLineEdit* box;
-        bool hex, comma, dot, minus;
-    };
-    const Rules rules[] = {
-        {txtBaseColorRGB, true, true, false, false},
-        {txtBaseColorHSV, false, true, true, false},
-        {txtDimFactor, false, false, true, true},
-        {txtMask, true, false, false, false},
-    };
-    const auto rule =
-        std::find_if(std::begin(rules), std::end(rules), [box](const Rules& r) { return r.box == box; });
-    if (rule == std::end(rules)) {
+    const auto rule = std::find_if(std::begin(kInputRules), std::end(kInputRules), [box](const InputRule& r) {
+        return box->objectName() == QLatin1String(r.name);
+    });
+    if (rule == std::end(kInputRules) || box->parent() != this) {
         return false;
     }
     const std::optional<int> typed = TypedCharacter(event);
@@ -843,14 +960,15 @@ bool frmTintrix::FilterInputBoxKey(QObject* box, QKeyEvent& event) {
     }
     int keyAscii = *typed;
     // The mask takes at most eight typed characters; the rewritten mask may be longer.
-    if (rule->box == txtMask && keyAscii >= ' ' &&
-        txtMask->text().size() - txtMask->selectedText().size() >= kMaskMaxLength) {
+    const auto& line = static_cast<const QLineEdit&>(*box);
+    if (rule->maxLength > 0 && keyAscii >= ' ' &&
+        line.text().size() - line.selectedText().size() >= rule->maxLength) {
         return true;
     }
     if (FilterKey(keyAscii, rule->hex, rule->comma, rule->dot, rule->minus)) {
-        if (rule->box == txtBaseColorRGB) {
+        if (box == txtBaseColorRGB) {
             SetBaseColorFromRGB();
-        } else if (rule->box == txtBaseColorHSV) {
+        } else if (box == txtBaseColorHSV) {
             SetBaseColorFromHSV();
         } else {
             UpdateDerivedColors();
@@ -861,6 +979,12 @@ bool frmTintrix::FilterInputBoxKey(QObject* box, QKeyEvent& event) {
 
 bool frmTintrix::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
+    case QEvent::Polish:
+    case QEvent::Show: // some styles (Adwaita) set their text margins only then
+    case QEvent::StyleChange:
+    case QEvent::FontChange:
+        FitText(watched);
+        break;
     case QEvent::KeyPress: {
         auto& key = static_cast<QKeyEvent&>(*event);
         return Form_KeyDown(key) || FilterInputBoxKey(watched, key);
@@ -877,6 +1001,21 @@ bool frmTintrix::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void frmTintrix::FitText(QObject* box) {
+    for (const auto& [name, widest] : kWidestTexts) {
+        if (box->objectName() == QLatin1String(name) && box->parent() == this) {
+            Platform::FitTextMargins(*static_cast<QLineEdit*>(box), QString::fromLatin1(widest));
+        }
+    }
+}
+
+void frmTintrix::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        ApplyTextColors();
+    }
 }
 
 void frmTintrix::keyPressEvent(QKeyEvent* event) {
@@ -958,6 +1097,22 @@ void frmTintrix::EnableInputs(bool Enable) {
     for (QWidget* input : std::initializer_list<QWidget*>{cboSelect, cboContrastColorMode, txtBaseColorRGB,
                                                           txtBaseColorHSV, txtDimFactor, txtMask}) {
         SetBackColor(input, background);
+    }
+    ApplyTextColors();
+}
+
+void frmTintrix::ApplyTextColors() {
+    for (const ControlRow& row : kControls) {
+        if (row.fore != kDarkBlue && row.fore != kGrey) {
+            continue;
+        }
+        const double ratio = row.fore == kDarkBlue ? kInputTextRatio : kOutputTextRatio;
+        QWidget* control = ControlNamed<QWidget>(row.name);
+        SetForeColor(control, row.fore, ratio);
+        // The open list is a window of its own, with the desktop's colours.
+        if (auto* list = qobject_cast<QComboBox*>(control)) {
+            SetForeColor(list->view(), row.fore, ratio);
+        }
     }
 }
 
@@ -1203,7 +1358,7 @@ void frmTintrix::TellPickingNote(const QString& Note) {
     mPickingNote = Note;
     ShowPickToolTip(Note);
     if (!told) {
-        QToolTip::showText(chkPick->mapToGlobal(QPoint(0, chkPick->height())), chkPick->toolTip(), chkPick);
+        Platform::PlainToolTips::Show(*chkPick, chkPick->mapToGlobal(QPoint(0, chkPick->height())));
     }
 }
 

@@ -82,6 +82,8 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     // Picking ends with the dialog: closed or hidden, it keeps the last picked colour.
     void hideEvent(QHideEvent* event) override;
+    // A new palette (the desktop's, light or dark) recolours the designed texts.
+    void changeEvent(QEvent* event) override;
 
 private:
     // Layout
@@ -89,6 +91,12 @@ private:
     template <typename Control> Control* ControlNamed(const char* name) const;
     int PixelsX(int twips) const;
     int PixelsY(int twips) const;
+    // The dark blue of the inputs and lists and the grey of the value lines and lblSelect, as
+    // designed where the controls' backgrounds leave them legible, else the nearest colours of
+    // their hues that are (modContrast::LegibleColor); again after every change of background.
+    void ApplyTextColors();
+    // Narrows the style's text margins of a box where they would cut its widest text.
+    void FitText(QObject* box);
 
     // Start
     void InitDialog(OLE_COLOR Color, const QString& FilePath, const QString& Prefix);

@@ -27,7 +27,9 @@ QString PrepareUserDefinedColorsFile(const QString& ProgramFolder);
 
 // Installs the desktop's system colours, opens the main dialog with 0x8BD9FE, the user file
 // beside the program and the prefix "USER_", and runs until the dialog is closed. Returns the
-// program's exit code.
+// program's exit code. "--help" and "--version" print their text on standard output and return
+// 0 without a display; where no display can be opened, one line on standard error and exit
+// code 1 end the program. Every other argument is Qt's.
 int Main(int& argc, char** argv);
 
 } // namespace modMain

@@ -25,9 +25,12 @@ double QtScreenMetrics::TwipsPerPixelY() const {
     return TwipsPerPixel(screen ? screen->logicalDotsPerInchY() : kDefaultDpi);
 }
 
-QSize QtScreenMetrics::PrimaryScreenSize() const {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry().size() : QSize(800, 600);
+QRect QtScreenMetrics::ScreenGeometryAt(std::optional<QPoint> Point) const {
+    const QScreen* screen = Point ? QGuiApplication::screenAt(*Point) : nullptr;
+    if (!screen) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    return screen ? screen->geometry() : QRect(0, 0, 800, 600);
 }
 
 } // namespace Platform

@@ -4,12 +4,13 @@
 
 namespace Platform {
 
-// Measures of the primary screen, read afresh on every call.
+// Measures of the screens as Qt knows them, read afresh on every call; the twips per pixel are
+// the primary screen's.
 class QtScreenMetrics final : public ScreenMetrics {
 public:
     double TwipsPerPixelX() const override;
     double TwipsPerPixelY() const override;
-    QSize PrimaryScreenSize() const override;
+    QRect ScreenGeometryAt(std::optional<QPoint> Point) const override;
 };
 
 } // namespace Platform

@@ -35,8 +35,8 @@ TEST(QtPlatform, ConvertsColoursReadsThePaletteAndKeepsAPicture) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     EXPECT_EQ(std::tuple(metrics.TwipsPerPixelX() * screen->logicalDotsPerInchX(),
                          metrics.TwipsPerPixelY() * screen->logicalDotsPerInchY(),
-                         metrics.PrimaryScreenSize()),
-              std::tuple(1440.0, 1440.0, screen->size()));
+                         metrics.ScreenGeometryAt(std::nullopt)),
+              std::tuple(1440.0, 1440.0, screen->geometry()));
     PictureBox box;
     box.SetBackColor(0x0000FF);
     box.resize(30, 20);

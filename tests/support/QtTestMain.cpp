@@ -1,7 +1,9 @@
 // main() of the widget tests: GoogleTest inside a QApplication, on the offscreen platform
 // unless QT_QPA_PLATFORM says otherwise. Built with TINTRIX_TEST_XVFB it runs on a private X
-// server, with TINTRIX_TEST_BUS on a private session bus; the fixtures of XServerTest and
-// SessionBusTest skip, saying why, where these could not start.
+// server, under the window manager TINTRIX_TEST_WM names ("openbox", or "framing" for
+// FramingWindowManager.cpp; none when it is not set); with TINTRIX_TEST_BUS on a private
+// session bus. The fixtures of XServerTest and SessionBusTest skip, saying why, where these
+// could not start.
 #include "support/SessionBus.h"
 #include "support/SessionBusTest.h"
 #include "support/XServerTest.h"
@@ -21,6 +23,15 @@ int main(int argc, char** argv) {
 #if defined(TINTRIX_TEST_XVFB)
     Xvfb server;
     unavailable = server.StartForQt();
+    ReadyProcess windowManager;
+    const QString manager = qEnvironmentVariable("TINTRIX_TEST_WM");
+    if (unavailable.empty() && manager == QLatin1String("openbox")) {
+        // openbox reports through its start-up command, on its own copy of the pipe.
+        windowManager.Start("openbox", {"--startup", "sh -c 'echo ready > /proc/$PPID/fd/{fd}'"}, "openbox",
+                            unavailable);
+    } else if (unavailable.empty() && !manager.isEmpty()) {
+        windowManager.Start(TINTRIX_FRAMING_WM, {ReadyProcess::kReportFd}, "tintrix", unavailable);
+    }
 #elif defined(TINTRIX_TEST_BUS)
     SessionBus bus;
     unavailable = bus.StartForQt();

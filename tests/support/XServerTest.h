@@ -13,8 +13,9 @@ public:
 
 protected:
     void SetUp() override {
-        if (QGuiApplication::platformName() != QLatin1String("xcb")) {
-            GTEST_SKIP() << "no X server: " << qApp->property(UnavailableProperty).toString().toStdString();
+        const QString unavailable = qApp->property(UnavailableProperty).toString();
+        if (QGuiApplication::platformName() != QLatin1String("xcb") || !unavailable.isEmpty()) {
+            GTEST_SKIP() << "no X server or window manager: " << unavailable.toStdString();
         }
     }
 };
