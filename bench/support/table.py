@@ -44,6 +44,13 @@ def ticks(program, label):
     return None
 
 
+def heap(what):
+    """The heap growth bench_openclose printed for one dialog, with its rounds."""
+    found = re.search(rf"{what}, (\d+) rounds: heap in use \d+ KiB after \d+ rounds, ([+-]\d+) KiB",
+                      text("bench_openclose"))
+    return f"heap {found[2]} KiB over {found[1]} openings" if found else None
+
+
 def startup():
     found = re.search(r"over (\d+) runs: min ([\d.]+) ms, median ([\d.]+) ms, max ([\d.]+) ms",
                       text("bench_startup"))
@@ -84,9 +91,11 @@ rows = [
      "bench_colormodels"),
     ("reading a user file of 100,000 entries", google("bench_namedcolors", "BM_ReadUserFile/100000"),
      "bench_namedcolors"),
+    ("opening and closing the main dialog", heap("main dialog"), "bench_openclose"),
+    ("opening and closing the HSV dialog", heap("HSV dialog"), "bench_openclose"),
 ]
 
-print("| what | time | program |")
+print("| what | figure | program |")
 print("|---|---|---|")
 for what, figure, program in rows:
     print(f"| {what} | {figure or 'not measured, see ' + str(folder / (program + '.txt'))} | `{program}` |")
