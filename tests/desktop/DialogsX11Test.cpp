@@ -4,7 +4,6 @@
 #include "hsvdialog/frmHSVTintrix.h"
 #include "maindialog/frmTintrix.h"
 #include "support/QtPrinters.h"
-#include "support/XServerTest.h"
 
 #include <QClipboard>
 #include <QLineEdit>
@@ -14,11 +13,9 @@
 
 namespace {
 
-using WindowManagers = XServerTest;
-
 // The HSV dialog beside the main dialog (Position 3, as "HSV selector" opens it), by outer frames:
 // a main dialog put at the top left has room to its right; one that Qt centres has none.
-TEST_F(WindowManagers, TheHSVDialogTouchesTheMainDialogTopsAlignedOrEndsAtTheScreensRightEdge) {
+TEST(WindowManagers, TheHSVDialogTouchesTheMainDialogTopsAlignedOrEndsAtTheScreensRightEdge) {
     QTemporaryDir folder;
     for (const bool atTheLeft : {true, false}) {
         frmTintrix main;
@@ -44,7 +41,7 @@ TEST_F(WindowManagers, TheHSVDialogTouchesTheMainDialogTopsAlignedOrEndsAtTheScr
 // Text pasted with the middle mouse button (X11's primary selection) obeys the rules of typing:
 // what a box would not take from the keyboard is left out, an Enter in it runs nothing, and the
 // mask takes at most 8 characters.
-TEST_F(WindowManagers, PastingTakesOnlyWhatTypingWouldAndRunsNoEnter) {
+TEST(WindowManagers, PastingTakesOnlyWhatTypingWouldAndRunsNoEnter) {
     QTemporaryDir folder;
     frmTintrix main;
     main.ShowDialog(0x8BD9FE, false, folder.filePath("UserDefinedColors.txt"), "USER_", nullptr);

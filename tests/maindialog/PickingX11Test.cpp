@@ -6,7 +6,6 @@
 #include "platform/QtScreen.h"
 #include "platform/QtScreenMetrics.h"
 #include "support/ColouredWindow.h"
-#include "support/XServerTest.h"
 
 #include <QCursor>
 #include <QScreen>
@@ -14,7 +13,7 @@
 
 namespace {
 
-TEST_F(XServerTest, PickingTakesThePixelUnderTheRealCursorOnePhysicalPixelAtATime) {
+TEST(PickingOnX11, TakesThePixelUnderTheRealCursorOnePhysicalPixelAtATime) {
     Platform::QtScreen screen;
     const qreal ratio = QGuiApplication::primaryScreen()->devicePixelRatio();
     EXPECT_EQ(screen.Desktop(), QRectF(0, 0, 1024, 768)); // the server's screen in physical pixels

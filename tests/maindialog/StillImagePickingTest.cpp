@@ -8,7 +8,6 @@
 #include "platform/PortalScreenshot.h"
 #include "support/ByName.h"
 #include "support/FakePortal.h"
-#include "support/SessionBusTest.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -41,11 +40,6 @@ protected:
     bool ToldPickingIsUnavailable() const {
         return messages.shown.size() == 1 &&
                messages.shown[0].startsWith("information Tintrix: Screen picking is not available");
-    }
-    void SetUp() override {
-        if (const auto why = SessionBusTest::Unavailable()) {
-            GTEST_SKIP() << *why;
-        }
     }
 
     // Opens the dialog on a session whose portal (served unless Serve is false) answers

@@ -4,7 +4,6 @@
 #include "platform/PortalColorPicker.h"
 #include "platform/Services.h"
 #include "support/FakePortal.h"
-#include "support/SessionBusTest.h"
 
 namespace {
 
@@ -24,11 +23,6 @@ TEST(PortalColorPicker, TakesTheNearestBytesOfTheFractions) {
 
 class PortalPickingTest : public MainDialogTest {
 protected:
-    void SetUp() override {
-        if (const auto why = SessionBusTest::Unavailable()) {
-            GTEST_SKIP() << *why;
-        }
-    }
     void TearDown() override { dialog.reset(); } // before the picker it uses
     FakePortal portal;
     std::unique_ptr<PortalColorPicker> picker;
