@@ -187,7 +187,7 @@ TEST_F(Fixture, OneShotBarsOnlyPreviewAndTheFirstSelectionCloses) {
     EXPECT_EQ(std::tuple(dialog->Cancelled(), Control<QTimer>("Timer")->isActive()), std::tuple(true, false));
 }
 
-TEST_F(Fixture, PlacesItselfByPositionAndKeepsOnTheScreen) {
+TEST_F(Fixture, PlacesItselfByPositionAndKeepsOnTheScreenOfItsParent) {
     const QSize screen{1280, 1024};
     const QRect parent(300, 100, 400, 300);
     // clang-format off
@@ -206,6 +206,17 @@ TEST_F(Fixture, PlacesItselfByPositionAndKeepsOnTheScreen) {
         dialog = std::make_unique<frmHSVTintrix>(services);
         dialog->ShowDialog(kRed, {}, false, rect.isNull() ? nullptr : &owner, 9, position, false, true, left,
                            top);
+        EXPECT_EQ(dialog->pos(), at) << "position " << position;
+    }
+    // Two monitors side by side: placed and kept on the one that holds the parent's centre.
+    metrics.screens = {QRect(0, 0, 1280, 1024), QRect(1280, 0, 1280, 1024)};
+    QWidget owner;
+    for (auto [rect, position, at] : {std::tuple(QRect(1700, 100, 700, 300), 3, QPoint(2247, 100)), // not 967
+                                      {QRect(1700, 100, 700, 300), 0, QPoint(1764, 327)},
+                                      {QRect(1100, 100, 400, 300), 2, QPoint(1280, 100)}}) { // centre 1300
+        owner.setGeometry(rect);
+        dialog = std::make_unique<frmHSVTintrix>(services);
+        dialog->ShowDialog(kRed, {}, false, &owner, 9, position);
         EXPECT_EQ(dialog->pos(), at) << "position " << position;
     }
     // The swatch fills the panel below the grey bar (600, 3180, 1632, 240 twips) and a 5-pixel gap.
