@@ -5,11 +5,8 @@
 #include "maindialog/frmTintrix.h"
 #include "support/QtPrinters.h"
 
-#include <QClipboard>
-#include <QLineEdit>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QWindow>
+#include <QtTest>
+#include <QtWidgets>
 
 namespace {
 

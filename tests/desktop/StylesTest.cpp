@@ -11,16 +11,7 @@
 #include "platform/QtColor.h"
 #include "platform/QtSystemColors.h"
 
-#include <QAbstractItemView>
-#include <QApplication>
-#include <QComboBox>
-#include <QHelpEvent>
-#include <QLineEdit>
-#include <QStyleFactory>
-#include <QStyleOption>
-#include <QTemporaryDir>
-#include <QTextDocument>
-#include <QToolTip>
+#include <QtWidgets>
 #include <gtest/gtest.h>
 #include <optional>
 

@@ -8,38 +8,32 @@ using Fixture = HSVDialogFixture;
 constexpr std::int32_t kNone = frmHSVTintrix::NoPosition;
 
 TEST_F(Fixture, EndsModallyAsTheUserEndsIt) {
-    const auto window = [](Fixture& f) { return f.dialog->windowHandle(); };
+    // Enter and Escape end it when they are released, not when pressed.
+    const auto released = [](Qt::Key key) {
+        return [key](Fixture& f) {
+            QTest::keyPress(f.dialog->windowHandle(), key);
+            EXPECT_TRUE(f.dialog->isVisible());
+            QTest::keyRelease(f.dialog->windowHandle(), key);
+        };
+    };
+    // clang-format off
     const std::tuple<bool, bool, std::function<void(Fixture&)>, bool> endings[] = {
         {true, false, [](Fixture& f) { f.Control<QPushButton>("cmdOk")->click(); }, false},
-        {false, false,
-         [&](Fixture& f) {
-             QTest::keyPress(window(f), Qt::Key_Return);
-             EXPECT_TRUE(f.dialog->isVisible()); // it ends when Enter is released
-             QTest::keyRelease(window(f), Qt::Key_Return);
-         },
-         false},
+        {false, false, released(Qt::Key_Return), false},
         {true, false, [](Fixture& f) { f.Key(Qt::Key_Enter, Qt::KeypadModifier); }, false},
-        {false, false, [](Fixture& f) { QTest::mouseDClick(f.Control("lblSelectColor"), Qt::LeftButton); },
-         false},
+        {false, false, [](Fixture& f) { QTest::mouseDClick(f.Control("lblSelectColor"), Qt::LeftButton); }, false},
         {false, true, [](Fixture& f) { f.Char('c'); }, false},
         {true, false, [](Fixture& f) { f.Control<QPushButton>("cmdCancel")->click(); }, true},
         {true, false, [](Fixture& f) { f.Key(Qt::Key_Escape); }, true},
-        {false, false,
-         [&](Fixture& f) {
-             QTest::keyPress(window(f), Qt::Key_Escape);
-             EXPECT_TRUE(f.dialog->isVisible()); // without buttons Escape too ends on its release
-             QTest::keyRelease(window(f), Qt::Key_Escape);
-         },
-         true},
+        {false, false, released(Qt::Key_Escape), true}, // without buttons too
         {false, false, [](Fixture& f) { f.dialog->close(); }, true}};
+    // clang-format on
     for (const auto& [buttons, oneShot, act, cancelled] : endings) {
         dialog = std::make_unique<frmHSVTintrix>(services);
         QSignalSpy unloading(dialog.get(), &frmHSVTintrix::Unloading);
         // A key released here that was pressed in another window does not end it.
-        EXPECT_EQ(
-            Show(
-                0, [&] { QTest::keyRelease(window(*this), Qt::Key_Escape), act(*this); }, oneShot, !buttons),
-            cancelled);
+        const auto end = [&] { QTest::keyRelease(dialog->windowHandle(), Qt::Key_Escape), act(*this); };
+        EXPECT_EQ(Show(0, end, oneShot, !buttons), cancelled);
         EXPECT_EQ(std::tuple(dialog->Cancelled(), unloading.count()),
                   std::tuple(cancelled, 0)); // no Unloading in mode 0
     }

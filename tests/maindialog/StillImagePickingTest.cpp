@@ -9,13 +9,6 @@
 #include "support/ByName.h"
 #include "support/FakePortal.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-#include <algorithm>
-#include <memory>
-#include <ostream>
-#include <string>
-
 namespace {
 
 constexpr int kAnswerTimeoutMs = 10000;
@@ -36,10 +29,6 @@ class StillImagePickingTest : public MainDialogTest {
 protected:
     void TearDown() override { dialog.reset(); } // before the portal classes it uses
     QAbstractButton* Pick() const { return Get<QAbstractButton>("chkPick"); }
-    bool ToldPickingIsUnavailable() const {
-        return messages.shown.size() == 1 &&
-               messages.shown[0].startsWith("information Tintrix: Screen picking is not available");
-    }
 
     // Opens the dialog on a session whose portal (served unless Serve is false) answers
     // Screenshot with a file of the desktop's image, Pixels in size.
@@ -190,41 +179,29 @@ INSTANTIATE_TEST_SUITE_P(StillImage, ScreenshotFallsBack, testing::Values(
 ), ByName());
 // clang-format on
 
-struct StopCase {
-    const char* name;
-    Qt::Key key; // Qt::Key_unknown: a click on chkPick
-};
-
-class WaitingForTheImage : public OneMonitor, public testing::WithParamInterface<StopCase> {};
-
-TEST_P(WaitingForTheImage, ShowsOnPickingAndEndsWithTheKeysOrTheButton) {
+TEST_F(OneMonitor, WaitingForTheImageShowsOnPickingAndEndsWithEscPOrTheButton) {
     portal.screenshotReply = FakePortal::Reply::Hold; // the desktop asks the user, who does not answer
     OpenWithPortal();
     const QString before = Text("txtBaseColorRGB");
-    Click("chkPick");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !portal.requests.isEmpty(); }, kAnswerTimeoutMs));
-    EXPECT_EQ(std::tuple(Pick()->text(), Pick()->cursor().shape()), std::tuple("Picking", Qt::BusyCursor));
-    EXPECT_TRUE(Pick()->toolTip().contains("Waiting for the desktop"));
-    if (GetParam().key == Qt::Key_unknown) {
+    for (Qt::Key stop : {Qt::Key_Escape, Qt::Key_P, Qt::Key_unknown}) { // unknown: a click on "Picking"
+        const qsizetype asked = portal.requests.size();
         Click("chkPick");
-    } else {
-        QTest::keyClick(QApplication::focusWidget(), GetParam().key);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return portal.requests.size() > asked; }, kAnswerTimeoutMs));
+        EXPECT_EQ(std::tuple(Pick()->text(), Pick()->cursor().shape()), std::tuple("Picking", Qt::BusyCursor));
+        EXPECT_TRUE(Pick()->toolTip().contains("Waiting for the desktop"));
+        stop == Qt::Key_unknown ? Click("chkPick") : QTest::keyClick(QApplication::focusWidget(), stop);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return portal.closed.contains(portal.requests.last().path); },
+                                    kAnswerTimeoutMs));
+        EXPECT_EQ(std::tuple(Text("txtBaseColorRGB"), messages.shown.size()), std::tuple(before, 0));
+        EXPECT_NE(Pick()->cursor().shape(), Qt::BusyCursor);
     }
-    EXPECT_TRUE(
-        QTest::qWaitFor([&] { return portal.closed.contains(portal.requests[0].path); }, kAnswerTimeoutMs));
-    EXPECT_EQ(std::tuple(Text("txtBaseColorRGB"), messages.shown.size()), std::tuple(before, 0));
-    EXPECT_NE(Pick()->cursor().shape(), Qt::BusyCursor);
 }
-
-INSTANTIATE_TEST_SUITE_P(StillImage, WaitingForTheImage,
-                         testing::Values(StopCase{"Esc", Qt::Key_Escape}, StopCase{"P", Qt::Key_P},
-                                         StopCase{"ClickOnPicking", Qt::Key_unknown}),
-                         ByName());
 
 TEST_F(OneMonitor, APortalThatComesLaterIsFoundByTheNextPick) {
     OpenWithPortal(QSize(800, 800), false);
     PickAndWait();
-    EXPECT_TRUE(ToldPickingIsUnavailable());
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown[0].startsWith("information Tintrix: Screen picking is not available"));
 
     portal.hasScreenshot = false;
     portal.AnswerColor(1.0, 0.0, 0.0);
