@@ -168,18 +168,17 @@ TEST_F(MainDialogTest, TheScratchPadCollectsEachCopyUntilDoubleClicked) {
     clipboard.available = false; // another program holds the clipboard: the pad still gets it
     Retype("txtBaseColorRGB", 2, 6, "070707");
     Click("cmdCopy");
-    const QString dimmed =
-        "Dimmed color   : &H6060FF #FF6060 RGB(255,  96,  96) HSV(  0, 0.6235, 1.0000) Grey: 144\n";
-    const QString contrast =
+    const QString derived =
+        "Dimmed color   : &H6060FF #FF6060 RGB(255,  96,  96) HSV(  0, 0.6235, 1.0000) Grey: 144\n"
         "Contrast color : &HFFFF00 #00FFFF RGB(  0, 255, 255) HSV(180, 1.0000, 1.0000) Grey: 179\n";
-    EXPECT_EQ(pad->toPlainText(),
-              "Base color name: BASE_Red\nBase color     : &H0000FF #FF0000 RGB(255,   0,   0) HSV(  0, "
-              "1.0000, 1.0000) "
-              "Grey:  76\n" +
-                  dimmed + contrast +
-                  "Base color name: -\nBase color     : &H070707 #070707 RGB(  7,   7,   7) "
-                  "HSV(  0, 0.0000, 0.0275) Grey:   7\n" +
-                  dimmed + contrast);
+    EXPECT_EQ(
+        pad->toPlainText(),
+        "Base color name: BASE_Red\nBase color     : &H0000FF #FF0000 RGB(255,   0,   0) HSV(  0, 1.0000, "
+        "1.0000) Grey:  76\n" +
+            derived +
+            "Base color name: -\nBase color     : &H070707 #070707 RGB(  7,   7,   7) HSV(  0, 0.0000, "
+            "0.0275) Grey:   7\n" +
+            derived);
     EXPECT_EQ(clipboard.texts.size(), 1);
     Get("txtContrastColorValue")->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -119,7 +119,8 @@ TEST_F(OneMonitor, ThePointerAndTheArrowKeysMoveOverTheImageAClickOrPKeepsAndEsc
     Tick();
     EXPECT_EQ(dialog->BaseColor(), OleColor::Rgb(244, 20, 16));
     Keys(image, {Qt::Key_Escape});
-    EXPECT_EQ(std::tuple(dialog->BaseColor(), portal.requests.size()), std::tuple(OleColor::Rgb(10, 188, 2), 3))
+    EXPECT_EQ(std::tuple(dialog->BaseColor(), portal.requests.size()),
+              std::tuple(OleColor::Rgb(10, 188, 2), 3))
         << "one still image per pick";
 }
 
@@ -187,7 +188,8 @@ TEST_F(OneMonitor, WaitingForTheImageShowsOnPickingAndEndsWithEscPOrTheButton) {
         const qsizetype asked = portal.requests.size();
         Click("chkPick");
         ASSERT_TRUE(QTest::qWaitFor([&] { return portal.requests.size() > asked; }, kAnswerTimeoutMs));
-        EXPECT_EQ(std::tuple(Pick()->text(), Pick()->cursor().shape()), std::tuple("Picking", Qt::BusyCursor));
+        EXPECT_EQ(std::tuple(Pick()->text(), Pick()->cursor().shape()),
+                  std::tuple("Picking", Qt::BusyCursor));
         EXPECT_TRUE(Pick()->toolTip().contains("Waiting for the desktop"));
         stop == Qt::Key_unknown ? Click("chkPick") : QTest::keyClick(QApplication::focusWidget(), stop);
         EXPECT_TRUE(QTest::qWaitFor([&] { return portal.closed.contains(portal.requests.last().path); },
