@@ -50,32 +50,21 @@ bool FakePortal::Register() {
 }
 
 void FakePortal::AnswerColor(double Red, double Green, double Blue) {
-    AnswerResponse(0, {{QStringLiteral("color"), QVariant::fromValue(PortalColor{Red, Green, Blue})}});
-}
-
-void FakePortal::AnswerResponse(uint Response, const QVariantMap& Results) {
-    mPickColorAnswer = {Response, Results};
+    mPickColorAnswer = {0, {{QStringLiteral("color"), QVariant::fromValue(PortalColor{Red, Green, Blue})}}};
 }
 
 void FakePortal::AnswerScreenshot(const QString& Path) {
     mScreenshotAnswer = {0, {{QStringLiteral("uri"), QUrl::fromLocalFile(Path).toString()}}};
 }
 
-void FakePortal::Release() {
-    for (const auto& [request, answer] : std::exchange(mHeld, {})) {
-        Respond(request, answer);
-    }
-}
-
 bool FakePortal::handleMessage(const QDBusMessage& message, const QDBusConnection& connection) {
     const QString member = message.member();
-    const QList<QVariant> arguments = message.arguments();
-    if (member == "Get" && arguments.value(1).toString() == "version" && message.path() == kPath) {
+    if (member == "Get" && message.arguments().value(1).toString() == "version" && message.path() == kPath) {
         connection.send(message.createReply(QVariant::fromValue(QDBusVariant(version))));
     } else if (member == "Close" && message.path().startsWith(kPath + "/request/")) {
         closed.append(message.path());
         connection.send(message.createReply());
-    } else if (member == "PickColor" && hasPickColor && message.path() == kPath) {
+    } else if (member == "PickColor" && message.path() == kPath) {
         Call(message, reply, mPickColorAnswer);
     } else if (member == "Screenshot" && hasScreenshot && message.path() == kPath) {
         Call(message, screenshotReply, mScreenshotAnswer);
@@ -86,9 +75,8 @@ bool FakePortal::handleMessage(const QDBusMessage& message, const QDBusConnectio
 }
 
 void FakePortal::Call(const QDBusMessage& message, Reply how, const Answer& answer) {
-    const QList<QVariant> arguments = message.arguments();
-    Request request{message.member(), message.service(), arguments.value(0).toString(),
-                    qdbus_cast<QVariantMap>(arguments.value(1)), {}};
+    Request request{
+        message.member(), message.service(), qdbus_cast<QVariantMap>(message.arguments().value(1)), {}};
     const QString token = how == Reply::OwnPath ? QStringLiteral("portal%1").arg(requests.size())
                                                 : request.options.value("handle_token").toString();
     request.path = kPath + "/request/" + request.caller.mid(1).replace('.', '_') + "/" + token;
@@ -97,15 +85,13 @@ void FakePortal::Call(const QDBusMessage& message, Reply how, const Answer& answ
         if (how == Reply::ResponseFirst) {
             Respond(request, answer);
         }
-        mBus.send(how == Reply::Refuse ? message.createErrorReply(refusal, "refused")
-                                       : message.createReply(QVariant::fromValue(QDBusObjectPath(request.path))));
+        mBus.send(how == Reply::Refuse
+                      ? message.createErrorReply("org.freedesktop.DBus.Error.AccessDenied", "refused")
+                      : message.createReply(QVariant::fromValue(QDBusObjectPath(request.path))));
         if (how == Reply::Respond || how == Reply::OwnPath) {
             Respond(request, answer);
-        } else if (how == Reply::Hold) {
-            mHeld.append({request, answer});
         }
     }
-    emit Called();
 }
 
 void FakePortal::Respond(const Request& request, const Answer& answer) {
