@@ -96,6 +96,13 @@ protected:
         }
         return names;
     }
+    // Count ticks of the picking timer as the event loop delivers them, while it runs.
+    void Tick(int Count = 1) {
+        for (QTimer* timer = Get<QTimer>("Timer"); timer->isActive() && Count-- > 0;) {
+            QTimerEvent tick(timer->timerId());
+            QCoreApplication::sendEvent(timer, &tick);
+        }
+    }
     QStringList Copied() const { return clipboard.Text().split("\r\n"); } // the four lines of the last copy
 
     FakeClipboard clipboard;

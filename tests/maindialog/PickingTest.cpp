@@ -33,12 +33,6 @@ protected:
         screen.cursor = QPoint(400, 300); // over the dialog
         Click("chkPick");
     }
-    void Tick(int Count = 1) {
-        for (QTimer* timer = Get<QTimer>("Timer"); timer->isActive() && Count-- > 0;) {
-            QTimerEvent tick(timer->timerId());
-            QCoreApplication::sendEvent(timer, &tick);
-        }
-    }
     // The view is lblCol(0)'s 150 x 83 pixels: 25 x 13 cells of 6, the cursor's at 72, 36.
     QRgb ViewPixel(int x, int y) const { return Get<PictureBox>("picZoom")->Image().pixel(x, y); }
     // Ticks with the cursor off the dialog: "x" where the cursor's cell was marked, "." not.

@@ -70,12 +70,6 @@ protected:
         Click("chkPick");
         ASSERT_TRUE(QTest::qWaitFor([this] { return !Pick()->isChecked(); }, kAnswerTimeoutMs));
     }
-    // One tick of the picking timer, as the event loop delivers it.
-    void Tick() const {
-        auto* timer = Get<QTimer>("Timer");
-        QTimerEvent tick(timer->timerId());
-        QCoreApplication::sendEvent(timer, &tick);
-    }
     // Keys typed on Window, each with its modifiers.
     static void Keys(QWidget* Window, std::initializer_list<QKeyCombination> Keys) {
         for (QKeyCombination key : Keys) {
