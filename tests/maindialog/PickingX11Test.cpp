@@ -59,12 +59,11 @@ TEST(PickingOnX11, TakesThePixelUnderTheRealCursorOnePhysicalPixelAtATime) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
     }
     EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.BaseColor() == 0x00FF00; }, 5000));
-    EXPECT_EQ(screen.CursorPos().x(), screen.WindowRect(*green).left());
-    EXPECT_EQ(dialog.findChild<PictureBox*>("picZoom")->Image().pixel(72, 36),
-              qRgb(0xAA, 0x55, 0xAA)); // marked
+    EXPECT_EQ(
+        std::tuple(screen.CursorPos().x(), dialog.findChild<PictureBox*>("picZoom")->Image().pixel(72, 36)),
+        std::tuple(screen.WindowRect(*green).left(), qRgb(0xAA, 0x55, 0xAA))); // marked
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_P);
-    EXPECT_FALSE(pick->isChecked());
-    EXPECT_EQ(dialog.BaseColor(), 0x00FF00);
+    EXPECT_EQ(std::tuple(pick->isChecked(), dialog.BaseColor()), std::tuple(false, 0x00FF00));
 }
 
 } // namespace

@@ -34,26 +34,20 @@ protected:
     // Screenshot with a file of the desktop's image, Pixels in size.
     void OpenWithPortal(QSize Pixels = QSize(800, 800), bool Serve = true) {
         desktop = Pixels;
-        shotFile = folder.filePath("screenshot.png");
         portal.AnswerScreenshot(shotFile);
         ASSERT_TRUE(!Serve || portal.Register());
-        picker = std::make_unique<Platform::PortalColorPicker>(QDBusConnection::sessionBus(), nullptr,
-                                                               kReplyTimeoutMs);
-        shot = std::make_unique<Platform::PortalScreenshot>(QDBusConnection::sessionBus(), nullptr,
-                                                            kReplyTimeoutMs);
-        colorPicker = picker.get();
-        screenshot = shot.get();
+        const QDBusConnection bus = QDBusConnection::sessionBus();
+        picker = std::make_unique<Platform::PortalColorPicker>(bus, nullptr, kReplyTimeoutMs);
+        shot = std::make_unique<Platform::PortalScreenshot>(bus, nullptr, kReplyTimeoutMs);
+        std::tie(colorPicker, screenshot) = std::tuple(picker.get(), shot.get());
         Open();
     }
 
     // The shown window of the still image on Monitor, or null.
     QWidget* StillImage(int Monitor) const {
-        for (QWidget* window : dialog->findChildren<QWidget*>(QString("StillImage(%1)").arg(Monitor))) {
-            if (window->isVisible()) {
-                return window;
-            }
-        }
-        return nullptr;
+        const auto windows = dialog->findChildren<QWidget*>(QString("StillImage(%1)").arg(Monitor));
+        const auto shown = std::ranges::find_if(windows, &QWidget::isVisible);
+        return shown == windows.end() ? nullptr : *shown;
     }
     // The desktop takes its screenshot (a file of its own each time); clicks "Pick!" and waits
     // for the still image on every monitor. The window on Monitor.
@@ -81,7 +75,7 @@ protected:
     std::unique_ptr<Platform::PortalColorPicker> picker;
     std::unique_ptr<Platform::PortalScreenshot> shot;
     QSize desktop;
-    QString shotFile;
+    QString shotFile = folder.filePath("screenshot.png");
 };
 
 class OneMonitor : public StillImagePickingTest {};
@@ -89,117 +83,95 @@ class OneMonitor : public StillImagePickingTest {};
 TEST_F(OneMonitor, ThePointerAndTheArrowKeysMoveOverTheImageAClickOrPKeepsAndEscRestores) {
     OpenWithPortal();
     QWidget* image = PickOverImage();
-    EXPECT_EQ(std::tuple(image->isFullScreen(), Pick()->text(), portal.requests.size()),
-              std::tuple(true, "Picking", 1));
-    EXPECT_EQ(std::tuple(portal.requests[0].method, portal.requests[0].options.value("interactive")),
-              std::tuple("Screenshot", QVariant(false)));
-    EXPECT_FALSE(QFile::exists(shotFile)) << "the screenshot stays behind";
+    EXPECT_EQ(std::tuple(image->isFullScreen(), Pick()->text(), portal.requests.size(),
+                         portal.requests[0].method, portal.requests[0].options.value("interactive"),
+                         QFile::exists(shotFile)),
+              std::tuple(true, "Picking", 1, "Screenshot", QVariant(false), false)); // no screenshot stays
     QTest::mouseMove(image, QPoint(300, 200));
     Keys(image, {Qt::Key_Right, Qt::Key_Right, Qt::SHIFT | Qt::Key_Down, Qt::CTRL | Qt::Key_Left, Qt::Key_P});
-    EXPECT_EQ(std::tuple(Pick()->isChecked(), dialog->BaseColor(), dialog->DimmedColor()),
-              std::tuple(false, OleColor::Rgb(36, 250, 16), 0x4AFF59)); // at 292, 250
-    EXPECT_TRUE(QTest::qWaitFor([&] { return dialog->findChild<QWidget*>("StillImage(0)") == nullptr; }))
-        << "the still image stays";
+    EXPECT_EQ(std::tuple(Pick()->isChecked(), StillImage(0), dialog->BaseColor(), dialog->DimmedColor()),
+              std::tuple(false, nullptr, OleColor::Rgb(36, 250, 16), 0x4AFF59)); // at 292, 250
 
     image = PickOverImage();
     QTest::mouseMove(image, QPoint(795, 795)); // the view goes left of and above the cursor
     Tick();
-    EXPECT_EQ(dialog->BaseColor(), OleColor::Rgb(27, 27, 51));
-    EXPECT_EQ(image->grab().toImage().pixel(795, 795), qRgb(27, 27, 51)) << "the cursor's pixel is hidden";
+    EXPECT_EQ(std::tuple(dialog->BaseColor(), image->grab().toImage().pixel(795, 795)),
+              std::tuple(OleColor::Rgb(27, 27, 51), qRgb(27, 27, 51))); // the cursor's pixel is not hidden
     QTest::mouseClick(image, Qt::LeftButton, {}, QPoint(10, 700));
     EXPECT_EQ(dialog->BaseColor(), OleColor::Rgb(10, 188, 2));
     image = PickOverImage();
-    QTest::mouseMove(image, QPoint(500, 20));
+    QTest::mouseMove(image, QPoint(500, 20)); // RGB(244, 20, 16) until Esc
     Tick();
-    EXPECT_EQ(dialog->BaseColor(), OleColor::Rgb(244, 20, 16));
     Keys(image, {Qt::Key_Escape});
     EXPECT_EQ(std::tuple(dialog->BaseColor(), portal.requests.size()),
               std::tuple(OleColor::Rgb(10, 188, 2), 3))
         << "one still image per pick";
 }
 
-struct FallBackCase {
-    const char* name;
-    bool hasScreenshot;
-    FakePortal::Reply screenshotReply;
-    uint screenshotResponse;
-    FakePortal::Reply pickColorReply;
-    uint pickColorResponse; // 0: a colour
-    const char* note;       // what chkPick's tool tip says at the end
-    OLE_COLOR expected;     // the base colour at the end
-    const char* closed;     // the method whose request is closed, "" for none
-};
+using Reply = FakePortal::Reply;
+// How Screenshot replies and its response, how PickColor replies and its response (0: a colour),
+// what chkPick's tool tip then says, the base colour at the end and the method whose request is
+// closed ("" for none).
+using FallBackCase = std::tuple<const char*, Reply, uint, Reply, uint, const char*, OLE_COLOR, const char*>;
 
 class ScreenshotFallsBack : public OneMonitor, public testing::WithParamInterface<FallBackCase> {};
 
 TEST_P(ScreenshotFallsBack, ToTheDesktopsPickerAndSaysWhy) {
-    const FallBackCase& c = GetParam();
-    portal.hasScreenshot = c.hasScreenshot;
-    portal.screenshotReply = c.screenshotReply;
-    portal.reply = c.pickColorReply;
+    const auto& [name, shotReply, shotResponse, colorReply, colorResponse, note, expected, closed] =
+        GetParam();
+    std::tie(portal.screenshotReply, portal.reply) = std::tuple(shotReply, colorReply);
     OpenWithPortal();
-    if (c.screenshotResponse != 0) {
-        portal.AnswerScreenshotResponse(c.screenshotResponse);
-    }
-    if (c.pickColorResponse == 0) {
-        portal.AnswerColor(0.0, 0.5, 1.0);
-    } else {
-        portal.AnswerResponse(c.pickColorResponse);
-    }
+    portal.AnswerScreenshotResponse(shotResponse);
+    colorResponse ? portal.AnswerResponse(colorResponse) : portal.AnswerColor(0.0, 0.5, 1.0);
     PickAndWait();
-    EXPECT_EQ(dialog->BaseColor(), c.expected);
-    EXPECT_TRUE(Pick()->toolTip().contains(c.note)) << Pick()->toolTip().toStdString();
-    EXPECT_TRUE(messages.shown.isEmpty());
-    if (*c.closed != '\0') { // the request of the first call of that method
-        const auto request = std::find_if(portal.requests.begin(), portal.requests.end(),
-                                          [&](const FakePortal::Request& r) { return r.method == c.closed; });
-        ASSERT_NE(request, portal.requests.end());
-        EXPECT_TRUE(QTest::qWaitFor([&] { return portal.closed.contains(request->path); }, kAnswerTimeoutMs));
-    }
+    EXPECT_EQ(std::tuple(dialog->BaseColor(), Pick()->toolTip().contains(note), messages.shown.size()),
+              std::tuple(expected, true, 0))
+        << Pick()->toolTip().toStdString();
+    // The request of the first call of that method.
+    const auto request = std::ranges::find(portal.requests, QString(closed), &FakePortal::Request::method);
+    ASSERT_EQ(request != portal.requests.end(), *closed != '\0');
+    EXPECT_TRUE(!*closed ||
+                QTest::qWaitFor([&] { return portal.closed.contains(request->path); }, kAnswerTimeoutMs));
 }
 
-using Reply = FakePortal::Reply;
 constexpr OLE_COLOR kPicked = 0xFF8000; // RGB(0, 128, 255)
 constexpr OLE_COLOR kStart = 0x8BD9FE;
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(StillImage, ScreenshotFallsBack, testing::Values(
-    FallBackCase{"Missing", false, Reply::Respond, 0, Reply::Respond, 0, "offers no screenshots", kPicked, ""},
-    FallBackCase{"Refused", true, Reply::Refuse, 0, Reply::Respond, 0, "AccessDenied", kPicked, ""},
-    FallBackCase{"Cancelled", true, Reply::Respond, 1, Reply::Respond, 0, "cancelled the screenshot", kPicked, ""},
-    FallBackCase{"Denied", true, Reply::Respond, 2, Reply::Respond, 0, "did not take a screenshot", kPicked, ""},
-    FallBackCase{"Hangs", true, Reply::Hang, 0, Reply::Respond, 0, "did not answer", kPicked, "Screenshot"},
-    FallBackCase{"PickColorHangs", true, Reply::Respond, 2, Reply::Hang, 0, "did not answer", kStart, "PickColor"},
-    FallBackCase{"PickColorFails", true, Reply::Respond, 2, Reply::Respond, 2, "ended without a color", kStart, ""}
-), ByName());
+    FallBackCase{"Missing", Reply::Missing, 0, Reply::Respond, 0, "offers no screenshots", kPicked, ""},
+    FallBackCase{"Refused", Reply::Refuse, 0, Reply::Respond, 0, "AccessDenied", kPicked, ""},
+    FallBackCase{"Cancelled", Reply::Respond, 1, Reply::Respond, 0, "cancelled the screenshot", kPicked, ""},
+    FallBackCase{"Denied", Reply::Respond, 2, Reply::Respond, 0, "did not take a screenshot", kPicked, ""},
+    FallBackCase{"Hangs", Reply::Hang, 0, Reply::Respond, 0, "did not answer", kPicked, "Screenshot"},
+    FallBackCase{"PickColorHangs", Reply::Respond, 2, Reply::Hang, 0, "did not answer", kStart, "PickColor"},
+    FallBackCase{"PickColorFails", Reply::Respond, 2, Reply::Respond, 2, "ended without a color", kStart, ""}
+), [](const auto& row) { return std::string(std::get<0>(row.param)); });
 // clang-format on
 
 TEST_F(OneMonitor, WaitingForTheImageShowsOnPickingAndEndsWithEscPOrTheButton) {
-    portal.screenshotReply = FakePortal::Reply::Hold; // the desktop asks the user, who does not answer
+    portal.screenshotReply = Reply::Hold; // the desktop asks the user, who does not answer
     OpenWithPortal();
-    const QString before = Text("txtBaseColorRGB");
     for (Qt::Key stop : {Qt::Key_Escape, Qt::Key_P, Qt::Key_unknown}) { // unknown: a click on "Picking"
         const qsizetype asked = portal.requests.size();
         Click("chkPick");
         ASSERT_TRUE(QTest::qWaitFor([&] { return portal.requests.size() > asked; }, kAnswerTimeoutMs));
-        EXPECT_EQ(std::tuple(Pick()->text(), Pick()->cursor().shape()),
-                  std::tuple("Picking", Qt::BusyCursor));
-        EXPECT_TRUE(Pick()->toolTip().contains("Waiting for the desktop"));
+        EXPECT_EQ(std::tuple(Pick()->text(), Pick()->cursor().shape(),
+                             Pick()->toolTip().contains("Waiting for the desktop")),
+                  std::tuple("Picking", Qt::BusyCursor, true));
         stop == Qt::Key_unknown ? Click("chkPick") : QTest::keyClick(QApplication::focusWidget(), stop);
         EXPECT_TRUE(QTest::qWaitFor([&] { return portal.closed.contains(portal.requests.last().path); },
                                     kAnswerTimeoutMs));
-        EXPECT_EQ(std::tuple(Text("txtBaseColorRGB"), messages.shown.size()), std::tuple(before, 0));
-        EXPECT_NE(Pick()->cursor().shape(), Qt::BusyCursor);
+        EXPECT_EQ(std::tuple(dialog->BaseColor(), messages.shown.size(), Pick()->cursor().shape()),
+                  std::tuple(kStartColor, 0, Qt::ArrowCursor));
     }
 }
 
 TEST_F(OneMonitor, APortalThatComesLaterIsFoundByTheNextPick) {
     OpenWithPortal(QSize(800, 800), false);
     PickAndWait();
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_TRUE(messages.shown[0].startsWith("information Tintrix: Screen picking is not available"));
-
-    portal.hasScreenshot = false;
+    EXPECT_EQ(messages.shown.size(), 1); // picking is not available
+    portal.screenshotReply = Reply::Missing;
     portal.AnswerColor(1.0, 0.0, 0.0);
     ASSERT_TRUE(portal.Register());
     PickAndWait();

@@ -1,5 +1,5 @@
-// Picking through the desktop portal, once the whole way through the main dialog against a fake
-// portal on a private session bus, with the way the portal's fractions become bytes.
+// Picking through the desktop portal against a fake portal on a private session bus, and the way
+// the portal's fractions become bytes.
 #include "maindialog/MainDialogFixture.h"
 #include "platform/PortalColorPicker.h"
 #include "platform/Services.h"
@@ -21,41 +21,19 @@ TEST(PortalColorPicker, TakesTheNearestBytesOfTheFractions) {
     }
 }
 
-class PortalPickingTest : public MainDialogTest {
-protected:
-    void TearDown() override { dialog.reset(); } // before the picker it uses
-    FakePortal portal;
-    std::unique_ptr<PortalColorPicker> picker;
-};
-
-TEST_F(PortalPickingTest, ThePortalsColourBecomesTheBaseColour) {
-    portal.AnswerColor(0.999, 0.5 / 255, 127.5 / 255); // truncated: 254, 0, 127
-    ASSERT_TRUE(portal.Register());
-    picker = std::make_unique<PortalColorPicker>();
-    colorPicker = picker.get();
-    Open();
-    Click("chkPick"); // the answer comes while the event loop runs on
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !Get<QAbstractButton>("chkPick")->isChecked(); }));
-    Click("cmdCopy");
-    EXPECT_EQ(Copied()[1],
-              "Base color     : &H8000FF #FF0080 RGB(255,   0, 128) HSV(330, 1.0000, 1.0000) Grey:  91");
-    const QString sender = QDBusConnection::sessionBus().baseService().mid(1).replace('.', '_');
-    EXPECT_EQ(portal.requests[0].path, "/org/freedesktop/portal/desktop/request/" + sender + "/" +
-                                           portal.requests[0].options.value("handle_token").toString());
-}
-
 // The picker's protocol against the portal, each answer a portal may give.
-TEST_F(PortalPickingTest, ThePickerFollowsEveryAnswerAndClosesWhatItLeaves) {
+TEST(PortalColorPicker, FollowsEveryAnswerAndClosesWhatItLeaves) {
     using Outcome = Platform::DesktopColorPicker::Outcome;
     PortalColorPicker without; // no portal on the bus: unavailable, told after Pick returns
     QSignalSpy told(&without, &PortalColorPicker::Finished);
     without.Pick(nullptr);
     EXPECT_TRUE(told.isEmpty() && told.wait() && told[0][0].value<Outcome>() == Outcome::Unavailable);
+    FakePortal portal;
     ASSERT_TRUE(portal.Register());
     const Platform::Services qt = Platform::Services::Qt(); // an offscreen screen can be read: no portal
     EXPECT_EQ(std::tuple(qt.colorPicker, qt.clipboard->SetText("Tintrix")), std::tuple(nullptr, true));
-    picker = std::make_unique<PortalColorPicker>();
-    const auto pick = [this](FakePortal::Reply reply, uint response) {
+    auto picker = std::make_unique<PortalColorPicker>();
+    const auto pick = [&](FakePortal::Reply reply, uint response) {
         portal.reply = reply;
         response ? portal.AnswerResponse(response) : portal.AnswerColor(0.0, 1.0, 1.0);
         QSignalSpy finished(picker.get(), &PortalColorPicker::Finished);

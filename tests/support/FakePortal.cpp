@@ -2,7 +2,6 @@
 
 #include <QDBusArgument>
 #include <QDBusMessage>
-#include <QDBusMetaType>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
 #include <QUrl>
@@ -13,30 +12,10 @@ const QString kService = QStringLiteral("org.freedesktop.portal.Desktop");
 const QString kPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString kConnectionName = QStringLiteral("tintrix-fake-portal");
 
-// The portal's colour: a structure of three doubles, "(ddd)".
-struct PortalColor {
-    double red = 0.0, green = 0.0, blue = 0.0;
-};
-QDBusArgument& operator<<(QDBusArgument& argument, const PortalColor& color) {
-    argument.beginStructure();
-    argument << color.red << color.green << color.blue;
-    argument.endStructure();
-    return argument;
-}
-const QDBusArgument& operator>>(const QDBusArgument& argument, PortalColor& color) {
-    argument.beginStructure();
-    argument >> color.red >> color.green >> color.blue;
-    argument.endStructure();
-    return argument;
-}
-
 } // namespace
 
-Q_DECLARE_METATYPE(PortalColor)
-
-FakePortal::FakePortal() : mBus(QDBusConnection::connectToBus(QDBusConnection::SessionBus, kConnectionName)) {
-    qDBusRegisterMetaType<PortalColor>();
-}
+FakePortal::FakePortal()
+    : mBus(QDBusConnection::connectToBus(QDBusConnection::SessionBus, kConnectionName)) {}
 
 FakePortal::~FakePortal() {
     mBus.unregisterService(kService);
@@ -50,7 +29,11 @@ bool FakePortal::Register() {
 }
 
 void FakePortal::AnswerColor(double Red, double Green, double Blue) {
-    mPickColorAnswer = {0, {{QStringLiteral("color"), QVariant::fromValue(PortalColor{Red, Green, Blue})}}};
+    QDBusArgument color; // the portal's colour: a structure of three doubles, "(ddd)"
+    color.beginStructure();
+    color << Red << Green << Blue;
+    color.endStructure();
+    mPickColorAnswer = {0, {{QStringLiteral("color"), QVariant::fromValue(color)}}};
 }
 
 void FakePortal::AnswerScreenshot(const QString& Path) {
@@ -66,7 +49,7 @@ bool FakePortal::handleMessage(const QDBusMessage& message, const QDBusConnectio
         connection.send(message.createReply());
     } else if (member == "PickColor" && message.path() == kPath) {
         Call(message, reply, mPickColorAnswer);
-    } else if (member == "Screenshot" && hasScreenshot && message.path() == kPath) {
+    } else if (member == "Screenshot" && screenshotReply != Reply::Missing && message.path() == kPath) {
         Call(message, screenshotReply, mScreenshotAnswer);
     } else {
         connection.send(message.createErrorReply(QDBusError::UnknownMethod, "no such method: " + member));

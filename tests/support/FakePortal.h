@@ -18,7 +18,8 @@ public:
         ResponseFirst, // the Response before the handle, as a quick desktop may
         OwnPath,       // as a portal before handle tokens: the request at a path of its own
         Refuse,        // an AccessDenied error instead of a handle
-        Hang           // nothing at all, as a portal that hangs
+        Hang,          // nothing at all, as a portal that hangs
+        Missing        // Screenshot only: an unknown method, as on a portal without it
     };
     struct Request {
         QString method; // "PickColor" or "Screenshot"
@@ -42,7 +43,6 @@ public:
 
     uint version = 2;
     Reply reply = Reply::Respond;
-    bool hasScreenshot = true; // false: Screenshot is an unknown method
     Reply screenshotReply = Reply::Respond;
     QList<Request> requests;
     QStringList closed; // request paths on which Close was called

@@ -40,8 +40,8 @@ QRgb ScreenPixel(const FakeScreen& screen, QPoint at) {
 
 struct ZoomCase {
     const char* name = "";
-    QSize pixels{1280,
-                 1024}; // numbered pixels, `gap` transparent, the desktop `desktopWidth` wide when not 0
+    // Numbered pixels, `gap` transparent, the desktop `desktopWidth` wide when not 0.
+    QSize pixels{1280, 1024};
     QRect gap{};
     double desktopWidth = 0;
     QPoint cursor{};
