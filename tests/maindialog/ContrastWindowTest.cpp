@@ -28,9 +28,8 @@ TEST_F(MainDialogTest, TheContrastWindowOpensOnceFromCtrlKOrAMenuAndFollowsEvery
     screen.pixels.fill(Qt::black);
     Open();
     for (auto [sample, ratio] : {std::pair(2, "1.18:1"), {3, "4.28:1"}, {4, "1.18:1"}, {5, "4.28:1"}}) {
-        EXPECT_TRUE(Get(QString("lblCol(%1)").arg(sample))
-                        ->accessibleDescription()
-                        .endsWith(QString(", contrast ") + ratio));
+        const QString description = Get(QString("lblCol(%1)").arg(sample))->accessibleDescription();
+        EXPECT_TRUE(description.endsWith(QString(", contrast ") + ratio));
     }
     const auto window = [this] { return dialog->findChild<QDialog*>("frmContrast"); };
     const auto ratio = [&](int row) {
@@ -51,11 +50,8 @@ TEST_F(MainDialogTest, TheContrastWindowOpensOnceFromCtrlKOrAMenuAndFollowsEvery
               QStringList({"Contrast (WCAG 2), Protanopia",
                            "Base on dimmed  : #EBD885 on #F7EDC8   1.21:1  AA fail  AA large "
                            "fail  AAA fail  AAA large fail  Non-text fail"}));
-    QWidget* sample = window()->findChild<QWidget*>("lblSample(0)");
-    EXPECT_EQ(std::tuple(sample->accessibleDescription(), sample->grab().toImage().pixelColor(1, 1).name()),
-              std::tuple("Text &H85D8EB #EBD885 RGB(235, 216, 133), background &HC8EDF7 #F7EDC8 RGB(247, "
-                         "237, 200)",
-                         "#f7edc8"));
+    EXPECT_EQ(window()->findChild<QWidget*>("lblSample(0)")->grab().toImage().pixelColor(1, 1).name(),
+              "#f7edc8"); // the sample in the colours seen
     Choose("cboVision", 0);
 
     QTest::keyClick(window()->windowHandle(), Qt::Key_Escape);

@@ -6,7 +6,6 @@
 #include "MainDialogFixture.h"
 #include "platform/PortalColorPicker.h"
 #include "platform/PortalScreenshot.h"
-#include "support/ByName.h"
 #include "support/FakePortal.h"
 
 namespace {
@@ -16,13 +15,8 @@ constexpr int kReplyTimeoutMs = 300; // how long the portal may take to reply, b
 
 // The desktop's pixel x, y: red x mod 256, green y mod 256, blue 16 x (x / 256) + y / 256.
 QImage DesktopImage(QSize Size) {
-    QImage image(Size, QImage::Format_RGB32);
-    for (int y = 0; y < Size.height(); ++y) {
-        for (int x = 0; x < Size.width(); ++x) {
-            image.setPixel(x, y, qRgb(x % 256, y % 256, 16 * (x / 256) + y / 256));
-        }
-    }
-    return image;
+    return ImageOf(
+        Size, [](QPoint at) { return qRgb(at.x() % 256, at.y() % 256, 16 * (at.x() / 256) + at.y() / 256); });
 }
 
 class StillImagePickingTest : public MainDialogTest {
