@@ -5,7 +5,7 @@ set -euo pipefail
 build_packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev fonts-dejavu-core fonts-dejavu-extra)
 run_packages=(xvfb xauth imagemagick qt6-wayland)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth imagemagick locales clang libclang-rt-14-dev
-    desktop-file-utils appstream librsvg2-bin man-db groff-base dpkg-dev file dbus-daemon openbox adwaita-qt6
+    desktop-file-utils appstream librsvg2-bin man-db groff-base dpkg-dev file dbus-daemon openbox x11-xserver-utils adwaita-qt6
     # Picking on a real Wayland desktop: headless sway, the desktop portal, and hands and eyes on it.
     qt6-wayland sway xwayland pipewire xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk
     libglib2.0-bin jq wayvnc wtype wl-clipboard grim)

@@ -1,41 +1,42 @@
 // The real dialogs on a real X server of 1024 x 768 pixels: without a window manager, under
 // openbox and under one of wide frames that never moves a window itself (the ".openbox" and
-// ".framing" runs).
+// ".framing" runs), and under openbox on two such monitors side by side (".TwoMonitors").
 #include "hsvdialog/frmHSVTintrix.h"
 #include "maindialog/frmTintrix.h"
 #include "support/QtPrinters.h"
-#include "support/XServerTest.h"
 
-#include <QClipboard>
-#include <QLineEdit>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QWindow>
+#include <QtTest>
+#include <QtWidgets>
+#include <optional>
 
 namespace {
 
-using WindowManagers = XServerTest;
-
 // The HSV dialog beside the main dialog (Position 3, as "HSV selector" opens it), by outer frames:
-// a main dialog put at the top left has room to its right; one that Qt centres has none.
-TEST_F(WindowManagers, TheHSVDialogTouchesTheMainDialogTopsAlignedOrEndsAtTheScreensRightEdge) {
+// a main dialog put at the top left has room to its right; one that Qt centres, or one 300 pixels
+// into the last monitor, has none, and the dialog ends at the right edge of the parent's monitor.
+TEST(WindowManagers, TheHSVDialogTouchesTheMainDialogTopsAlignedOrEndsAtItsMonitorsRightEdge) {
     QTemporaryDir folder;
-    for (const bool atTheLeft : {true, false}) {
+    ASSERT_EQ(QGuiApplication::screens().size(), qEnvironmentVariable("TINTRIX_TEST_MONITORS", "1").toInt());
+    const QPoint last = QGuiApplication::screens().last()->geometry().topLeft();
+    const std::optional<QPoint> places[] = {QPoint(20, 40), std::nullopt, last + QPoint(300, 40)};
+    for (const std::optional<QPoint>& at : places) {
         frmTintrix main;
-        if (atTheLeft) {
-            main.move(20, 40);
+        if (at) {
+            main.move(*at);
         }
         main.ShowDialog(0x8BD9FE, false, folder.filePath("UserDefinedColors.txt"), "USER_", nullptr);
         frmHSVTintrix hsv;
         hsv.ShowDialog(0x8BD9FE, "Select HSV color", true, &main, 1, 3);
+        const bool atTheLeft = at == QPoint(20, 40);
         const auto placed = [&] { // under a window manager, once it has framed both windows
             const QRect parent = main.windowHandle()->frameGeometry();
             const QRect dialog = hsv.windowHandle()->frameGeometry();
+            const QRect monitor = QGuiApplication::screenAt(parent.center())->geometry();
             return (qEnvironmentVariableIsEmpty("TINTRIX_TEST_WM") ||
                     (parent != main.geometry() && dialog != hsv.geometry())) &&
                    dialog.top() == parent.top() &&
                    (atTheLeft ? parent.topLeft() == QPoint(20, 40) && dialog.left() == parent.right() + 1
-                              : dialog.right() == 1023);
+                              : dialog.right() == monitor.right());
         };
         EXPECT_TRUE(QTest::qWaitFor(placed)) << testing::PrintToString(hsv.windowHandle()->frameGeometry());
     }
@@ -44,7 +45,7 @@ TEST_F(WindowManagers, TheHSVDialogTouchesTheMainDialogTopsAlignedOrEndsAtTheScr
 // Text pasted with the middle mouse button (X11's primary selection) obeys the rules of typing:
 // what a box would not take from the keyboard is left out, an Enter in it runs nothing, and the
 // mask takes at most 8 characters.
-TEST_F(WindowManagers, PastingTakesOnlyWhatTypingWouldAndRunsNoEnter) {
+TEST(WindowManagers, PastingTakesOnlyWhatTypingWouldAndRunsNoEnter) {
     QTemporaryDir folder;
     frmTintrix main;
     main.ShowDialog(0x8BD9FE, false, folder.filePath("UserDefinedColors.txt"), "USER_", nullptr);

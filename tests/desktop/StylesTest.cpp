@@ -11,16 +11,7 @@
 #include "platform/QtColor.h"
 #include "platform/QtSystemColors.h"
 
-#include <QAbstractItemView>
-#include <QApplication>
-#include <QComboBox>
-#include <QHelpEvent>
-#include <QLineEdit>
-#include <QStyleFactory>
-#include <QStyleOption>
-#include <QTemporaryDir>
-#include <QTextDocument>
-#include <QToolTip>
+#include <QtWidgets>
 #include <gtest/gtest.h>
 #include <optional>
 
@@ -42,7 +33,6 @@ protected:
         main.emplace(services).ShowDialog(0x8BD9FE, false, folder.filePath("UserDefinedColors.txt"), "USER_",
                                           {});
         hsv.emplace(services).ShowDialog(0x8BD9FE, {}, false, nullptr, 1, 0, false, false);
-        controls = main->findChildren<QWidget*>() + hsv->findChildren<QWidget*>();
     }
     void TearDown() override { SystemColors::Install(std::move(previous)); }
 
@@ -52,7 +42,6 @@ protected:
     QTemporaryDir folder;
     std::optional<frmHSVTintrix> hsv;
     std::optional<frmTintrix> main;
-    QList<QWidget*> controls;
 };
 
 // A box's text area, as the style and the text margins leave it, holds its text with
@@ -94,7 +83,7 @@ TEST_P(UnderTheStyle, EveryColoredTextIsLegibleAndOnFusionAsDesigned) {
 }
 
 TEST_P(UnderTheStyle, EveryToolTipShowsAsWritten) {
-    for (QWidget* control : controls) {
+    for (QWidget* control : main->findChildren<QWidget*>() + hsv->findChildren<QWidget*>()) {
         if (!control->toolTip().isEmpty()) {
             QHelpEvent rest(QEvent::ToolTip, QPoint(2, 2), control->mapToGlobal(QPoint(2, 2)));
             QApplication::sendEvent(control, &rest);

@@ -8,7 +8,7 @@
 // test says so, as the desktop would after the user has chosen.
 class FakeDesktopColorPicker final : public Platform::DesktopColorPicker {
 public:
-    Availability State() const override { return state; }
+    Availability State() const override { return Availability::Available; }
     void Pick(QWidget* Parent) override {
         if (!std::exchange(picking, true)) {
             ++picks;
@@ -18,13 +18,12 @@ public:
     void Cancel() override { cancels += std::exchange(picking, false); }
 
     // Ends the outstanding pick with Result; nothing when none is outstanding.
-    void Answer(Outcome Result, OLE_COLOR Color = -1, const QString& Failure = {}) {
+    void Answer(Outcome Result, OLE_COLOR Color = -1) {
         if (std::exchange(picking, false)) {
-            emit Finished(Result, Color, Failure);
+            emit Finished(Result, Color, {});
         }
     }
 
-    Availability state = Availability::Available;
     bool picking = false;
     int picks = 0, cancels = 0;
     QWidget* parent = nullptr;

@@ -3,21 +3,20 @@
 #include "platform/Screen.h"
 
 #include <QHash>
-#include <QPainter>
+#include <QImage>
 #include <functional>
 
-// A screen made of an image a test builds: its top-left pixel lies at `origin` on the desktop,
-// the desktop is `desktop` (the image's rectangle unless a test sets another), and transparent
-// pixels play gaps between monitors. The cursor and the windows are where a test puts them.
+// A screen made of an image a test builds, its top-left pixel at 0, 0: the desktop is `desktop`
+// (the image's rectangle unless a test sets another), and transparent pixels play gaps between
+// monitors. The cursor and the windows are where a test puts them.
 class FakeScreen final : public Platform::Screen {
 public:
     FakeScreen() = default;
-    explicit FakeScreen(const QImage& Pixels, QPoint Origin = QPoint(0, 0)) { SetPixels(Pixels, Origin); }
+    explicit FakeScreen(const QImage& Pixels) { SetPixels(Pixels); }
 
-    void SetPixels(const QImage& Pixels, QPoint Origin = QPoint(0, 0)) {
+    void SetPixels(const QImage& Pixels) {
         pixels = Pixels.convertToFormat(QImage::Format_ARGB32);
-        origin = Origin;
-        desktop = QRectF(QRect(Origin, Pixels.size()));
+        desktop = QRectF(pixels.rect());
     }
     QPoint CursorPos() const override { return cursor; }
     void SetCursorPos(QPoint Position) override { cursor = Position; }
@@ -29,18 +28,13 @@ public:
         if (onGrab) {
             onGrab();
         }
-        QImage copy(Area.size(), QImage::Format_ARGB32);
-        copy.fill(Qt::transparent);
-        if (readable && !copy.isNull()) {
-            QPainter painter(&copy);
-            painter.setCompositionMode(QPainter::CompositionMode_Source);
-            painter.drawImage(origin - Area.topLeft(), pixels);
-        }
-        return copy;
+        QImage none(Area.size(), QImage::Format_ARGB32);
+        none.fill(Qt::transparent);
+        // What lies beyond the pixels comes as 0: transparent.
+        return readable && !none.isNull() && !pixels.isNull() ? pixels.copy(Area) : none;
     }
 
     QImage pixels;
-    QPoint origin;
     QRectF desktop;
     QPoint cursor;
     QHash<const QWidget*, QRect> windows;

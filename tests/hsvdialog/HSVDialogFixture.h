@@ -4,7 +4,6 @@
 #include "hsvdialog/frmHSVTintrix.h"
 #include "platform/PictureBox.h"
 #include "platform/QtColor.h"
-#include "platform/Services.h"
 #include "support/QtPrinters.h"
 
 #include <QtTest>
@@ -20,31 +19,30 @@ public:
 
     HSVDialogFixture() { QLocale::setDefault(QLocale::c()); }
     template <class T = QWidget> T* Control(const QString& name) const { return dialog->findChild<T*>(name); }
+    QString Text(const char* name) const { return Control<QLineEdit>(name)->text(); }
     PictureBox* Field() const { return Control<PictureBox>("picColors"); }
     QScrollBar* Bar(const char* name) const { return Control<QScrollBar>(name); }
     QLabel* Square(int index) const { return Control<QLabel>(QStringLiteral("lblColor(%1)").arg(index)); }
     // The six value boxes, red to brightness, as one line.
     QString Values() const {
-        QStringList texts;
-        for (const char* name : {"txtRed", "txtGreen", "txtBlue", "txtHue", "txtSat", "txtBright"}) {
-            texts << Control<QLineEdit>(name)->text();
-        }
-        return texts.join(' ');
+        return QStringList{Text("txtRed"), Text("txtGreen"), Text("txtBlue"),
+                           Text("txtHue"), Text("txtSat"),   Text("txtBright")}
+            .join(' ');
     }
-    // Shows the dialog (Mode 0: modally, `drive` running inside the modal loop; a watchdog ends a
-    // run the test failed to end). Mode 1 shows it modeless and lets it become active.
-    bool Show(int Mode, std::function<void()> drive = {}, bool OneShot = false, bool NoButtons = true) {
-        QTimer::singleShot(
-            0, dialog.get(), drive ? drive : [] {});
-        QTimer::singleShot(20000, dialog.get(), [this] { ADD_FAILURE() << "still open"; dialog->reject(); });
-        const bool cancelled = dialog->ShowDialog(kRed, {}, false, nullptr, Mode, 0, OneShot, NoButtons);
+    // Shows the dialog modally with `drive` running inside the modal loop; a watchdog ends a run
+    // the test failed to end.
+    bool Show(bool OneShot, bool NoButtons, std::function<void()> drive) {
+        QTimer::singleShot(0, dialog.get(), drive);
+        QTimer::singleShot(20000, dialog.get(), [this] { dialog->reject(), ADD_FAILURE() << "still open"; });
+        const bool cancelled = dialog->ShowDialog(kRed, {}, false, nullptr, 0, 0, OneShot, NoButtons);
         QCoreApplication::processEvents();
         return cancelled;
     }
-    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const {
-        QTest::keyClick(dialog->windowHandle(), key, modifiers);
-    }
-    void Char(char character) const { QTest::keyClick(dialog->windowHandle(), character); }
+    // A new dialog object in place of the old one: one object serves one showing.
+    frmHSVTintrix& Fresh() { return *(dialog = std::make_unique<frmHSVTintrix>(services)); }
+    QWindow* Window() const { return dialog->windowHandle(); }
+    void Key(Qt::Key key, Qt::KeyboardModifiers with = {}) const { QTest::keyClick(Window(), key, with); }
+    void Char(char character) const { QTest::keyClick(Window(), character); }
     void ClickRow(int y) const { QTest::mouseClick(Field(), Qt::LeftButton, {}, QPoint(10, y)); }
     OLE_COLOR FieldColor(int y) const { return QtColor::FromQColor(Field()->Image().pixelColor(0, y)); }
     // The saturation and value bars count 0 at the bottom to 1000 at the top.

@@ -1,12 +1,8 @@
-// The contrast window beside the main dialog: how it opens, that it follows every way of
-// choosing a colour within the same event, its "&Copy" and the visions, and the ratios the
+// The contrast window beside the main dialog: how it opens, its "&Copy" and the visions, that it
+// follows a typed colour, a pick tick and the HSV dialog within the same event, and the ratios the
 // main dialog's samples announce.
 #include "MainDialogFixture.h"
 #include "hsvdialog/frmHSVTintrix.h"
-
-#include <QContextMenuEvent>
-#include <QMenu>
-#include <QTimerEvent>
 
 namespace {
 
@@ -27,136 +23,69 @@ const QStringList kStartText = {
     "Non-text pass",
 };
 
-class ContrastWindowTest : public MainDialogTest {
-protected:
-    QDialog* Window() const { return dialog->findChild<QDialog*>("frmContrast"); }
-    template <typename Control = QWidget> Control* InWindow(const QString& name) const {
-        return Window()->findChild<Control*>(name);
-    }
-    QString Ratio(int Row) const { return InWindow<QLabel>(QString("lblRatio(%1)").arg(Row))->text(); }
-    void PressCtrlK() { QTest::keyClick(dialog->windowHandle(), Qt::Key_K, Qt::ControlModifier); }
-    void OpenWindow() {
-        PressCtrlK();
-        ASSERT_NE(Window(), nullptr);
-        ASSERT_TRUE(Window()->isVisible());
-    }
-    QStringList CopiedFromWindow() {
-        QTest::mouseClick(InWindow<QPushButton>("cmdCopy"), Qt::LeftButton);
-        return Copied();
-    }
-};
-
-TEST_F(ContrastWindowTest, CtrlKAndTheContextMenusOpenOneWindowAboveTheDialog) {
+TEST_F(MainDialogTest, TheContrastWindowOpensOnceFromCtrlKOrAMenuAndFollowsEveryColour) {
+    screen.SetPixels(QImage(64, 64, QImage::Format_ARGB32)); // to pick black from
+    screen.pixels.fill(Qt::black);
     Open();
-    EXPECT_EQ(Window(), nullptr); // never opens by itself
-    Get("txtBaseColorRGB")->setFocus();
-    OpenWindow();
-    EXPECT_EQ(Window()->windowTitle(), "Contrast");
-    EXPECT_TRUE(Window()->isWindow());
-    EXPECT_EQ(Window()->parentWidget(), dialog.get());
-
-    QTest::keyClick(Window()->windowHandle(), Qt::Key_Escape);
-    EXPECT_FALSE(Window()->isVisible());
-    for (const char* sample : {"lblCol(0)", "lblCol(5)"}) {
-        const QList<QAction*> entries = Get(sample)->actions();
-        ASSERT_EQ(entries.size(), 1);
-        EXPECT_EQ(entries[0]->text(), "Contrast ratios...");
-        Window()->close();
-        entries[0]->trigger();
-        EXPECT_TRUE(Window()->isVisible()) << sample;
+    for (auto [sample, ratio] : {std::pair(2, "1.18:1"), {3, "4.28:1"}, {4, "1.18:1"}, {5, "4.28:1"}}) {
+        const QString description = Get(QString("lblCol(%1)").arg(sample))->accessibleDescription();
+        EXPECT_TRUE(description.endsWith(QString(", contrast ") + ratio));
     }
+    const auto window = [this] { return dialog->findChild<QDialog*>("frmContrast"); };
+    const auto ratio = [&](int row) {
+        return window()->findChild<QLabel*>(QString("lblRatio(%1)").arg(row))->text();
+    };
+    const auto copied = [&] {
+        QTest::mouseClick(window()->findChild<QPushButton*>("cmdCopy"), Qt::LeftButton);
+        return Copied();
+    };
+    EXPECT_EQ(window(), nullptr); // never opens by itself
+    QTest::keyClick(dialog->windowHandle(), Qt::Key_K, Qt::ControlModifier);
+    ASSERT_TRUE(window() && window()->isVisible());
+    EXPECT_EQ(std::tuple(window()->windowTitle(), window()->isWindow(), window()->parentWidget()),
+              std::tuple("Contrast", true, (QWidget*)dialog.get()));
+    EXPECT_EQ(copied(), kStartText);
+    Choose("cboVision", 1);
+    EXPECT_EQ(copied().mid(0, 2),
+              QStringList({"Contrast (WCAG 2), Protanopia",
+                           "Base on dimmed  : #EBD885 on #F7EDC8   1.21:1  AA fail  AA large "
+                           "fail  AAA fail  AAA large fail  Non-text fail"}));
+    EXPECT_EQ(window()->findChild<QWidget*>("lblSample(0)")->grab().toImage().pixelColor(1, 1).name(),
+              "#f7edc8"); // the sample in the colours seen
+    Choose("cboVision", 0);
 
-    Window()->close();
-    QLineEdit* box = Get<QLineEdit>("txtDimmedColorValue");
+    QTest::keyClick(window()->windowHandle(), Qt::Key_Escape);
+    EXPECT_FALSE(window()->isVisible());
+    Get("lblCol(5)")->actions().value(0)->trigger();
+    EXPECT_TRUE(window()->isVisible());
+    window()->close();
+    QLineEdit* box = Get<QLineEdit>("txtDimmedColorValue"); // its usual menu, then the entry
     QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), box->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(box, &click);
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(menu->actions().first()->text(), "&Copy\tCtrl+C"); // the box's usual menu, then the entry
-    QAction* entry = menu->actions().last();
-    EXPECT_EQ(entry->text(), "Contrast ratios...");
-    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
-    EXPECT_TRUE(Window()->isVisible());
-    PressCtrlK();
+    EXPECT_EQ(std::tuple(menu->actions().first()->text(), menu->actions().last()->text()),
+              std::tuple("&Copy\tCtrl+C", "Contrast ratios..."));
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(menu->actions().last()).center());
+    EXPECT_TRUE(window()->isVisible());
+    QTest::keyClick(dialog->windowHandle(), Qt::Key_K, Qt::ControlModifier);
     EXPECT_EQ(dialog->findChildren<QDialog*>("frmContrast").size(), 1);
-}
 
-TEST_F(ContrastWindowTest, CopyGivesEveryRowAtTheStartColors) {
-    Open();
-    OpenWindow();
-    EXPECT_EQ(CopiedFromWindow(), kStartText);
-    EXPECT_EQ(Ratio(1), "4.28:1");
-}
-
-TEST_F(ContrastWindowTest, AVisionShowsEveryRowInTheColorsItSees) {
-    Open();
-    OpenWindow();
-    Choose("cboVision", 1);
-    const QStringList copied = CopiedFromWindow();
-    ASSERT_EQ(copied.size(), 7);
-    EXPECT_EQ(copied[0], "Contrast (WCAG 2), Protanopia");
-    EXPECT_EQ(copied[1], "Base on dimmed  : #EBD885 on #F7EDC8   1.21:1  AA fail  AA large fail  AAA fail  "
-                         "AAA large fail  Non-text fail");
-    QWidget* sample = InWindow("lblSample(0)");
-    EXPECT_EQ(sample->accessibleDescription(),
-              "Text &H85D8EB #EBD885 RGB(235, 216, 133), background &HC8EDF7 #F7EDC8 RGB(247, 237, 200)");
-    EXPECT_EQ(sample->grab().toImage().pixelColor(1, 1).name(), "#f7edc8");
-    EXPECT_EQ(Ratio(0), "1.21:1");
-}
-
-TEST_F(ContrastWindowTest, FollowsATypedColorInTheSameEvent) {
-    Open();
-    OpenWindow();
     Retype("txtBaseColorRGB", 2, 6, "FFFFFF"); // base white; dimmed and contrast stay
-    EXPECT_EQ(Ratio(4), "1.00:1");
-    EXPECT_EQ(Ratio(5), "21.00:1");
-    EXPECT_EQ(CopiedFromWindow()[1].left(36), "Base on dimmed  : #FFFFFF on #FFEECA");
-}
-
-TEST_F(ContrastWindowTest, FollowsEveryPickTickThatChangesTheColor) {
-    QImage black(64, 64, QImage::Format_ARGB32);
-    black.fill(Qt::black);
-    screen.SetPixels(black);
+    EXPECT_EQ(ratio(4) + ratio(5), "1.00:121.00:1");
     screen.cursor = QPoint(32, 32);
-    Open();
-    OpenWindow();
     Click("chkPick");
-    auto* timer = Get<QTimer>("Timer");
-    QTimerEvent tick(timer->timerId());
-    QCoreApplication::sendEvent(timer, &tick);
-    EXPECT_EQ(Ratio(5), "1.00:1");
-    EXPECT_EQ(Ratio(4), "21.00:1");
-    EXPECT_TRUE(InWindow("cboVision")->isEnabled()); // no input of the picking dialog
+    Tick(); // black
+    EXPECT_EQ(ratio(4) + ratio(5), "21.00:11.00:1");
     Click("chkPick");
-}
-
-TEST_F(ContrastWindowTest, FollowsTheHSVDialogInImmediateMode) {
-    Open();
-    OpenWindow();
-    DuringModalRun<frmHSVTintrix>(dialog.get(), [this](frmHSVTintrix& hsv) {
-        QTest::keyClick(hsv.windowHandle(), 'r'); // the red preset
-        EXPECT_EQ(Ratio(4), "3.99:1");
+    DuringModalRun<frmHSVTintrix>(dialog.get(), [&](frmHSVTintrix& hsv) {
+        QTest::keyClick(hsv.windowHandle(), 'r'); // the red preset, live
+        EXPECT_EQ(ratio(4), "3.99:1");
         QTest::keyClick(hsv.windowHandle(), Qt::Key_Return);
     });
     Click("cmdSelectSpecial");
-    EXPECT_EQ(Ratio(4), "3.99:1");
-}
-
-TEST_F(ContrastWindowTest, ClosingTheMainDialogClosesIt) {
-    Open();
-    OpenWindow();
     dialog->close();
-    EXPECT_FALSE(Window()->isVisible());
-}
-
-TEST_F(ContrastWindowTest, TheSamplesAnnounceTheirRatio) {
-    Open();
-    const char* const ratios[] = {"1.18:1", "4.28:1", "1.18:1", "4.28:1"};
-    for (int i = 2; i <= 5; ++i) {
-        EXPECT_TRUE(Get(QString("lblCol(%1)").arg(i))->accessibleDescription()
-                        .endsWith(", contrast " + QString(ratios[i - 2])))
-            << i;
-    }
+    EXPECT_FALSE(window()->isVisible());
 }
 
 } // namespace

@@ -13,12 +13,15 @@
 #include <gtest/gtest.h>
 #include <variant>
 
-// The main dialog's inputs, which picking and a modal run disable: all but labels and pictures.
-inline QList<QWidget*> Inputs(const frmTintrix& main) {
-    QList<QWidget*> inputs = main.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    inputs.removeIf(
-        [](QWidget* w) { return w->isWindow() || qobject_cast<QLabel*>(w) || qobject_cast<PictureBox*>(w); });
-    return inputs;
+// An image of Size whose pixel at each point is Pixel(point).
+inline QImage ImageOf(QSize Size, const std::function<QRgb(QPoint)>& Pixel) {
+    QImage image(Size, QImage::Format_ARGB32);
+    for (int y = 0; y < Size.height(); ++y) {
+        for (int x = 0; x < Size.width(); ++x) {
+            image.setPixel(x, y, Pixel(QPoint(x, y)));
+        }
+    }
+    return image;
 }
 
 // Runs `drive` from inside the modal loop of the Dialog that the main dialog opens next; `drive`
@@ -95,6 +98,13 @@ protected:
             names << item->text();
         }
         return names;
+    }
+    // Count ticks of the picking timer as the event loop delivers them, while it runs.
+    void Tick(int Count = 1) {
+        for (QTimer* timer = Get<QTimer>("Timer"); timer->isActive() && Count-- > 0;) {
+            QTimerEvent tick(timer->timerId());
+            QCoreApplication::sendEvent(timer, &tick);
+        }
     }
     QStringList Copied() const { return clipboard.Text().split("\r\n"); } // the four lines of the last copy
 

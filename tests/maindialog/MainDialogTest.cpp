@@ -18,11 +18,15 @@ TEST_F(MainDialogTest, TypingSetsTheBaseColourAndDimItTheDerivedOnes) {
     EXPECT_EQ(Text("txtBaseColorRGB") + Text("txtBaseColorHSV") + Text("txtDimFactor") + Text("txtMask"),
               "&H8BD9FE #FED98B RGB(254, 217, 139)HSV( 41, 0.4528, 0.9961)0.2&HFFFFFF");
     EXPECT_EQ(Text("txtBaseColorValue"), kStartLines[1].mid(17).replace("Grey: 219", "G(219)"));
-    for (auto [i, colour] : {std::pair(0, kStartColor), {2, 0xCAEEFF}, {3, 0xFF5100}, {4, kStartColor}}) {
-        EXPECT_EQ(Get(QString("lblCol(%1)").arg(i))->palette().color(QPalette::Window),
-                  QtColor::ToQColor(colour));
+    QStringList samples; // the backgrounds of lblCol(0), (2), (3) and (4), then the text of (4)
+    for (auto [i, role] : {std::pair(0, QPalette::Window),
+                           {2, QPalette::Window},
+                           {3, QPalette::Window},
+                           {4, QPalette::Window},
+                           {4, QPalette::WindowText}}) {
+        samples << Get(QString("lblCol(%1)").arg(i))->palette().color(role).name();
     }
-    EXPECT_EQ(Get("lblCol(4)")->palette().color(QPalette::WindowText), QtColor::ToQColor(0xCAEEFF));
+    EXPECT_EQ(samples.join(' '), "#fed98b #ffeeca #0051ff #fed98b #ffeeca");
     Click("cmdCopy");
     EXPECT_EQ(Copied(), kStartLines);
     // clang-format off
@@ -41,19 +45,16 @@ TEST_F(MainDialogTest, TypingSetsTheBaseColourAndDimItTheDerivedOnes) {
     }
     Click("cmdDim");
     EXPECT_EQ(std::tuple(dialog->DimmedColor(), dialog->ContrastColor()), std::tuple(0x89531D, 0x0080FF));
-    for (auto [box, from, length, keys] : {std::tuple("txtBaseColorRGB", 21, 3, "300"),
-                                           {"txtBaseColorRGB", 24, 1, " "},
-                                           {"txtBaseColorRGB", 2, 6, "1FFFFFF0"},
-                                           {"txtBaseColorHSV", 4, 3, "400"},
-                                           {"txtBaseColorHSV", 9, 6, "1.5"}}) {
+    // clang-format off
+    for (auto [box, from, length, keys] : {std::tuple("txtBaseColorRGB", 21, 3, "300"), {"txtBaseColorRGB", 24, 1, " "},
+             {"txtBaseColorRGB", 2, 6, "1FFFFFF0"}, {"txtBaseColorHSV", 4, 3, "400"}, {"txtBaseColorHSV", 9, 6, "1.5"}}) {
+        // clang-format on
         const QString before = Text(box);
         Retype(box, from, length, keys);
         EXPECT_EQ(std::tuple(Text(box), dialog->BaseColor()), std::tuple(before, 0x563412)) << keys;
     }
-    EXPECT_EQ(messages.shown.join('|'),
-              "warning Tintrix: RGB conversion error|warning Tintrix: RGB conversion error|"
-              "warning Tintrix: RGB conversion error|warning Tintrix: HSV conversion error|"
-              "warning Tintrix: HSV conversion error");
+    EXPECT_EQ(messages.shown, QStringList(3, "warning Tintrix: RGB conversion error") +
+                                  QStringList(2, "warning Tintrix: HSV conversion error"));
 }
 
 TEST_F(MainDialogTest, TheDimFactorTheMaskAndTheMethodGiveTheDerivedColours) {
@@ -119,10 +120,6 @@ TEST_F(MainDialogTest, TheListsOfferEveryNamedColourAndShowItsEquals) {
          "; my palette\r\nFirst &H563412\r\nSecond &H563412\r\n\r\nThird &H563412\r\nOther &H010203\r\n", "");
     auto* list = Get<QComboBox>("cboSelect");
     ASSERT_EQ(list->count(), 29 + 11 + 136 + 4);
-    // A flat list: no entry has children, and no data lies outside it.
-    EXPECT_EQ(
-        std::tuple(list->model()->rowCount(list->model()->index(0, 0)), list->model()->data({}).isValid()),
-        std::tuple(0, false));
     EXPECT_EQ(list->itemText(0) + list->itemText(29) + list->itemText(40) + list->itemText(176) +
                   list->itemText(179),
               "SYS_3DDKShadow (15)BASE_BlackHTMLB_BlackUSER_FirstUSER_Other");
@@ -172,18 +169,14 @@ TEST_F(MainDialogTest, TheScratchPadCollectsEachCopyUntilDoubleClicked) {
     clipboard.available = false; // another program holds the clipboard: the pad still gets it
     Retype("txtBaseColorRGB", 2, 6, "070707");
     Click("cmdCopy");
-    const QString dimmed =
-        "Dimmed color   : &H6060FF #FF6060 RGB(255,  96,  96) HSV(  0, 0.6235, 1.0000) Grey: 144\n";
-    const QString contrast =
+    const QString derived = // both times
+        "Dimmed color   : &H6060FF #FF6060 RGB(255,  96,  96) HSV(  0, 0.6235, 1.0000) Grey: 144\n"
         "Contrast color : &HFFFF00 #00FFFF RGB(  0, 255, 255) HSV(180, 1.0000, 1.0000) Grey: 179\n";
+    // clang-format off
     EXPECT_EQ(pad->toPlainText(),
-              "Base color name: BASE_Red\nBase color     : &H0000FF #FF0000 RGB(255,   0,   0) HSV(  0, "
-              "1.0000, 1.0000) "
-              "Grey:  76\n" +
-                  dimmed + contrast +
-                  "Base color name: -\nBase color     : &H070707 #070707 RGB(  7,   7,   7) "
-                  "HSV(  0, 0.0000, 0.0275) Grey:   7\n" +
-                  dimmed + contrast);
+              "Base color name: BASE_Red\nBase color     : &H0000FF #FF0000 RGB(255,   0,   0) HSV(  0, 1.0000, 1.0000) Grey:  76\n" + derived +
+              "Base color name: -\nBase color     : &H070707 #070707 RGB(  7,   7,   7) HSV(  0, 0.0000, 0.0275) Grey:   7\n" + derived);
+    // clang-format on
     EXPECT_EQ(clipboard.texts.size(), 1);
     Get("txtContrastColorValue")->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -264,9 +257,8 @@ TEST_F(MainDialogTest, TheHSVDialogSetsTheColourLiveOrOnItsEndingAndACancelResto
     Open(OleColor::SystemColor(15));
     dialog->move(100, 80);
     Get("cmdSelectSpecial")->setFocus();
-    const auto green = [](frmHSVTintrix& hsv) {
-        QTest::keyClick(hsv.windowHandle(), 'g');
-    }; // its green preset
+    // Its green preset.
+    const auto green = [](frmHSVTintrix& hsv) { QTest::keyClick(hsv.windowHandle(), 'g'); };
     DuringModalRun<frmHSVTintrix>(dialog.get(), [&](frmHSVTintrix& hsv) {
         EXPECT_EQ(std::tuple(hsv.parentWidget(), hsv.windowTitle(), hsv.frameGeometry().topLeft(),
                              dialog->BaseColor(), Get("txtBaseColorRGB")->isEnabled()),
@@ -283,12 +275,12 @@ TEST_F(MainDialogTest, TheHSVDialogSetsTheColourLiveOrOnItsEndingAndACancelResto
               std::tuple(OleColor::SystemColor(15), "&HC8D0D4 #D4D0C8 RGB(212, 208, 200)",
                          Get("cmdSelectSpecial")));
     Click("chkHSVImmediate"); // now only an ending with Enter or a double click on the swatch sets it
+    // clang-format off
     const std::function<void(frmHSVTintrix&)> endings[] = {
         [](frmHSVTintrix& hsv) { QTest::keyClick(hsv.windowHandle(), Qt::Key_Return); },
         [&](frmHSVTintrix& hsv) { green(hsv), hsv.close(); },
-        [&](frmHSVTintrix& hsv) {
-            green(hsv), QTest::mouseDClick(hsv.findChild<QWidget*>("lblSelectColor"), Qt::LeftButton);
-        }};
+        [&](frmHSVTintrix& hsv) { green(hsv), QTest::mouseDClick(hsv.findChild<QWidget*>("lblSelectColor"), Qt::LeftButton); }};
+    // clang-format on
     for (OLE_COLOR expected : {0xC8D0D4, 0xC8D0D4, 0x00FF00}) { // the plain RGB of the button face first
         DuringModalRun<frmHSVTintrix>(dialog.get(),
                                       endings[expected == 0x00FF00 ? 2 : dialog->BaseColor() == 0xC8D0D4]);

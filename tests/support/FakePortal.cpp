@@ -2,7 +2,6 @@
 
 #include <QDBusArgument>
 #include <QDBusMessage>
-#include <QDBusMetaType>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
 #include <QUrl>
@@ -13,30 +12,10 @@ const QString kService = QStringLiteral("org.freedesktop.portal.Desktop");
 const QString kPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString kConnectionName = QStringLiteral("tintrix-fake-portal");
 
-// The portal's colour: a structure of three doubles, "(ddd)".
-struct PortalColor {
-    double red = 0.0, green = 0.0, blue = 0.0;
-};
-QDBusArgument& operator<<(QDBusArgument& argument, const PortalColor& color) {
-    argument.beginStructure();
-    argument << color.red << color.green << color.blue;
-    argument.endStructure();
-    return argument;
-}
-const QDBusArgument& operator>>(const QDBusArgument& argument, PortalColor& color) {
-    argument.beginStructure();
-    argument >> color.red >> color.green >> color.blue;
-    argument.endStructure();
-    return argument;
-}
-
 } // namespace
 
-Q_DECLARE_METATYPE(PortalColor)
-
-FakePortal::FakePortal() : mBus(QDBusConnection::connectToBus(QDBusConnection::SessionBus, kConnectionName)) {
-    qDBusRegisterMetaType<PortalColor>();
-}
+FakePortal::FakePortal()
+    : mBus(QDBusConnection::connectToBus(QDBusConnection::SessionBus, kConnectionName)) {}
 
 FakePortal::~FakePortal() {
     mBus.unregisterService(kService);
@@ -50,34 +29,27 @@ bool FakePortal::Register() {
 }
 
 void FakePortal::AnswerColor(double Red, double Green, double Blue) {
-    AnswerResponse(0, {{QStringLiteral("color"), QVariant::fromValue(PortalColor{Red, Green, Blue})}});
-}
-
-void FakePortal::AnswerResponse(uint Response, const QVariantMap& Results) {
-    mPickColorAnswer = {Response, Results};
+    QDBusArgument color; // the portal's colour: a structure of three doubles, "(ddd)"
+    color.beginStructure();
+    color << Red << Green << Blue;
+    color.endStructure();
+    mPickColorAnswer = {0, {{QStringLiteral("color"), QVariant::fromValue(color)}}};
 }
 
 void FakePortal::AnswerScreenshot(const QString& Path) {
     mScreenshotAnswer = {0, {{QStringLiteral("uri"), QUrl::fromLocalFile(Path).toString()}}};
 }
 
-void FakePortal::Release() {
-    for (const auto& [request, answer] : std::exchange(mHeld, {})) {
-        Respond(request, answer);
-    }
-}
-
 bool FakePortal::handleMessage(const QDBusMessage& message, const QDBusConnection& connection) {
     const QString member = message.member();
-    const QList<QVariant> arguments = message.arguments();
-    if (member == "Get" && arguments.value(1).toString() == "version" && message.path() == kPath) {
+    if (member == "Get" && message.arguments().value(1).toString() == "version" && message.path() == kPath) {
         connection.send(message.createReply(QVariant::fromValue(QDBusVariant(version))));
     } else if (member == "Close" && message.path().startsWith(kPath + "/request/")) {
         closed.append(message.path());
         connection.send(message.createReply());
-    } else if (member == "PickColor" && hasPickColor && message.path() == kPath) {
+    } else if (member == "PickColor" && message.path() == kPath) {
         Call(message, reply, mPickColorAnswer);
-    } else if (member == "Screenshot" && hasScreenshot && message.path() == kPath) {
+    } else if (member == "Screenshot" && screenshotReply != Reply::Missing && message.path() == kPath) {
         Call(message, screenshotReply, mScreenshotAnswer);
     } else {
         connection.send(message.createErrorReply(QDBusError::UnknownMethod, "no such method: " + member));
@@ -86,9 +58,8 @@ bool FakePortal::handleMessage(const QDBusMessage& message, const QDBusConnectio
 }
 
 void FakePortal::Call(const QDBusMessage& message, Reply how, const Answer& answer) {
-    const QList<QVariant> arguments = message.arguments();
-    Request request{message.member(), message.service(), arguments.value(0).toString(),
-                    qdbus_cast<QVariantMap>(arguments.value(1)), {}};
+    Request request{
+        message.member(), message.service(), qdbus_cast<QVariantMap>(message.arguments().value(1)), {}};
     const QString token = how == Reply::OwnPath ? QStringLiteral("portal%1").arg(requests.size())
                                                 : request.options.value("handle_token").toString();
     request.path = kPath + "/request/" + request.caller.mid(1).replace('.', '_') + "/" + token;
@@ -97,15 +68,13 @@ void FakePortal::Call(const QDBusMessage& message, Reply how, const Answer& answ
         if (how == Reply::ResponseFirst) {
             Respond(request, answer);
         }
-        mBus.send(how == Reply::Refuse ? message.createErrorReply(refusal, "refused")
-                                       : message.createReply(QVariant::fromValue(QDBusObjectPath(request.path))));
+        mBus.send(how == Reply::Refuse
+                      ? message.createErrorReply("org.freedesktop.DBus.Error.AccessDenied", "refused")
+                      : message.createReply(QVariant::fromValue(QDBusObjectPath(request.path))));
         if (how == Reply::Respond || how == Reply::OwnPath) {
             Respond(request, answer);
-        } else if (how == Reply::Hold) {
-            mHeld.append({request, answer});
         }
     }
-    emit Called();
 }
 
 void FakePortal::Respond(const Request& request, const Answer& answer) {

@@ -4,29 +4,26 @@
 #include <QDBusVirtualObject>
 #include <QStringList>
 #include <QVariantMap>
-#include <utility>
 
 // A desktop portal of our own on the tests' private session bus, on a connection of its own:
 // the service org.freedesktop.portal.Desktop with the Screenshot interface's version property,
 // its PickColor and Screenshot and the request objects they make. What it is and how it answers
 // is set by the test before the program asks; nothing is on the bus before Register.
 class FakePortal final : public QDBusVirtualObject {
-    Q_OBJECT
-
 public:
     // How PickColor or Screenshot answers.
     enum class Reply {
         Respond,       // the request's handle, then at once its Response
-        Hold,          // the request's handle; the Response only on Release
+        Hold,          // the request's handle and no Response, as while the user has not chosen
         ResponseFirst, // the Response before the handle, as a quick desktop may
         OwnPath,       // as a portal before handle tokens: the request at a path of its own
-        Refuse,        // a D-Bus error instead of a handle (`refusal`)
-        Hang           // nothing at all, as a portal that hangs
+        Refuse,        // an AccessDenied error instead of a handle
+        Hang,          // nothing at all, as a portal that hangs
+        Missing        // Screenshot only: an unknown method, as on a portal without it
     };
     struct Request {
         QString method; // "PickColor" or "Screenshot"
         QString caller; // the caller's unique name
-        QString parentWindow;
         QVariantMap options;
         QString path; // of the request object
     };
@@ -38,25 +35,17 @@ public:
     bool Register();
     // PickColor answers with the colour of these fractions (response 0).
     void AnswerColor(double Red, double Green, double Blue);
-    // PickColor answers with Response and these results (1 cancelled, 2 another error).
-    void AnswerResponse(uint Response, const QVariantMap& Results = {});
+    // PickColor answers with Response and no results (1 cancelled, 2 another error).
+    void AnswerResponse(uint Response) { mPickColorAnswer = {Response, {}}; }
     // Screenshot answers with the uri of the file at Path (response 0), or with Response.
     void AnswerScreenshot(const QString& Path);
     void AnswerScreenshotResponse(uint Response) { mScreenshotAnswer = {Response, {}}; }
-    // Gives the held answers now, also to requests that were closed.
-    void Release();
 
     uint version = 2;
-    bool hasPickColor = true; // false: PickColor is an unknown method
     Reply reply = Reply::Respond;
-    bool hasScreenshot = true; // false: Screenshot is an unknown method
     Reply screenshotReply = Reply::Respond;
-    QString refusal = QStringLiteral("org.freedesktop.DBus.Error.AccessDenied");
     QList<Request> requests;
     QStringList closed; // request paths on which Close was called
-
-signals:
-    void Called();
 
 private:
     struct Answer {
@@ -71,5 +60,4 @@ private:
     QDBusConnection mBus;
     Answer mPickColorAnswer;
     Answer mScreenshotAnswer;
-    QList<std::pair<Request, Answer>> mHeld;
 };

@@ -40,7 +40,8 @@ if [ "$stage" = start ]; then
         command -v "$program" >/dev/null || skip "$program is missing (tools/setup.sh test installs it)"
     done
     [ -x "$tintrix" ] || fail "no program at $tintrix"
-    work=$(mktemp -d)
+    # In /tmp: the caller's TMPDIR may be closed to the user nobody.
+    work=$(mktemp -d /tmp/tintrix-wayland.XXXXXX)
     mkdir "$work/home" "$work/run"
     chmod 755 "$work"
     chmod 700 "$work/run"
