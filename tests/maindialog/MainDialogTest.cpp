@@ -124,9 +124,11 @@ TEST_F(MainDialogTest, TheListsOfferEveryNamedColourAndShowItsEquals) {
                   list->itemText(179),
               "SYS_3DDKShadow (15)BASE_BlackHTMLB_BlackUSER_FirstUSER_Other");
     const int face = list->findText("SYS_3DFace (0F)"); // its RGB when the list was filled
+    // A flat list: no entry has children, and no data lies outside it.
     EXPECT_EQ(std::tuple(list->itemData(179).toInt(), list->itemData(face).toInt(),
-                         list->itemData(list->findText("SYS_ButtonFace (0F)")).toInt()),
-              std::tuple(0x010203, 0xC8D0D4, 0xC8D0D4));
+                         list->itemData(list->findText("SYS_ButtonFace (0F)")).toInt(),
+                         list->model()->rowCount(list->model()->index(0, 0)), list->itemData(-1).isValid()),
+              std::tuple(0x010203, 0xC8D0D4, 0xC8D0D4, 0, false));
     Choose("cboSelect", 177); // the second of three equal entries stays chosen
     EXPECT_EQ(std::tuple(dialog->BaseColorName(), EquivalentNames(), Get<QLabel>("lblSelect")->text(),
                          dialog->DimmedColor()),
