@@ -112,8 +112,9 @@ TEST_F(Fixture, TheHueFieldTheBarsAndTheirKeysMoveTheColour) {
 
 TEST_F(Fixture, PresetKeysAndSquaresSelectTheirColours) {
     dialog->ShowDialog(0x404040, {}, false, nullptr, 1);
-    EXPECT_EQ(std::tuple(Bar("scrollGray")->value(), Square(11)->toolTip()),
-              std::tuple(64, "Gray 25% (abs 64)"));
+    // A grey starts the grey bar at its own level and the saturation bar at the bottom.
+    EXPECT_EQ(std::tuple(Bar("scrollGray")->value(), Bar("scrollSat")->value(), Square(11)->toolTip()),
+              std::tuple(64, 1000, "Gray 25% (abs 64)"));
     // The dialog sees the keys first, whichever control has the focus.
     Bar("scrollGray")->setFocus();
     // clang-format off
