@@ -16,7 +16,7 @@ TEST(ReadLeadingNumber, GivesTheValueAndWhereTheNumberEnds) {
         {"5   ", 5, 1, false}, {"1\r2", 1, 1, false}, {"10.5", 10.5, 4, false}, {".25", 0.25, 3, false},
         {".", 0, 0, false}, {"1.2.3", 1.2, 3, false}, {"0,5", 0, 1, false}, {"- 4", -4, 3, false},
         {"1e3", 1000, 3, false}, {"2e10", 2e10, 4, false}, {"25E-1", 2.5, 5, false}, {"1e+x", 1, 1, false}, {"&HFF", 255, 4, false},
-        {"&hfa", 250, 4, false}, {"&H1G", 1, 3, false}, {"&H", 0, 0, false}, {"&HFFFFFFFF", -1, 10, false},
+        {"&hfa", 250, 4, false}, {"&H1X", 1, 3, false}, {"&H", 0, 0, false}, {"&HFFFFFFFF", -1, 10, false},
         {"&H000000000001", 1, 14, false}, {"&H100000000", 0, 11, true}, {"&x1F", 0, 0, false}, {"-&H1", 0, 0, false},
         {"1e400", 0, 5, true}, {"1234567890123456", 1234567890123456, 16, false}, {std::string(400, '9'), 0, 400, true},
         {"-1e-400", 0, 7, false}, {"0." + std::string(400, '0') + "1", 0, 403, false},
