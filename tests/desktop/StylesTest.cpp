@@ -54,9 +54,8 @@ TEST_P(UnderTheStyle, EveryBoxShowsItsTextWhole) {
         const QRect area = box->style()
                                ->subElementRect(QStyle::SE_LineEditContents, &frame, box)
                                .marginsRemoved(box->textMargins() + QMargins(2, 0, 2, 0));
-        const QFontMetrics metrics(box->font());
-        EXPECT_TRUE(metrics.horizontalAdvance(box->text()) <= area.width() &&
-                    metrics.height() <= area.height())
+        EXPECT_TRUE(box->fontMetrics().horizontalAdvance(box->text()) <= area.width() &&
+                    box->fontMetrics().height() <= area.height())
             << box->objectName().toStdString() << ": " << box->text().toStdString();
     }
 }

@@ -30,6 +30,7 @@ TEST_F(Fixture, EndsModallyAsTheUserEndsIt) {
         QSignalSpy unloading(dialog.get(), &frmHSVTintrix::Unloading);
         // A key released here that was pressed in another window does not end it.
         const bool ended = Show(once, !buttons, [&] { QTest::keyRelease(Window(), Qt::Key_Escape), act(); });
+        dialog->done(cancelled ? QDialog::Accepted : QDialog::Rejected); // after the end: changes nothing
         EXPECT_EQ(std::tuple(ended, dialog->Cancelled(), unloading.count()),
                   std::tuple(cancelled, cancelled, 0)); // no Unloading in mode 0
     }
@@ -113,8 +114,9 @@ TEST_F(Fixture, TheHueFieldTheBarsAndTheirKeysMoveTheColour) {
 TEST_F(Fixture, PresetKeysAndSquaresSelectTheirColours) {
     dialog->ShowDialog(0x404040, {}, false, nullptr, 1);
     // A grey starts the grey bar at its own level and the saturation bar at the bottom.
-    EXPECT_EQ(std::tuple(Bar("scrollGray")->value(), Bar("scrollSat")->value(), Square(11)->toolTip()),
-              std::tuple(64, 1000, "Gray 25% (abs 64)"));
+    EXPECT_EQ(
+        std::tuple(Bar("scrollGray")->value(), Bar("scrollSat")->value(), Square(11)->toolTip(), Square(12)),
+        std::tuple(64, 1000, "Gray 25% (abs 64)", nullptr)); // and there are twelve squares
     // The dialog sees the keys first, whichever control has the focus.
     Bar("scrollGray")->setFocus();
     // clang-format off

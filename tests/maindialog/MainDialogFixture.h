@@ -6,23 +6,13 @@
 #include "fakes/FakeScreenMetrics.h"
 #include "maindialog/frmTintrix.h"
 #include "platform/PictureBox.h"
+#include "support/ImageOf.h"
 #include "support/QtPrinters.h"
 
 #include <QtTest>
 #include <QtWidgets>
 #include <gtest/gtest.h>
 #include <variant>
-
-// An image of Size whose pixel at each point is Pixel(point).
-inline QImage ImageOf(QSize Size, const std::function<QRgb(QPoint)>& Pixel) {
-    QImage image(Size, QImage::Format_ARGB32);
-    for (int y = 0; y < Size.height(); ++y) {
-        for (int x = 0; x < Size.width(); ++x) {
-            image.setPixel(x, y, Pixel(QPoint(x, y)));
-        }
-    }
-    return image;
-}
 
 // Runs `drive` from inside the modal loop of the Dialog that the main dialog opens next; `drive`
 // ends it as a user would. A watchdog cancels a run the test failed to end.
@@ -72,11 +62,6 @@ protected:
         box->setSelection(From, Length);
         QTest::keyClicks(box, Keys);
         QTest::keyClick(box, Qt::Key_Return);
-    }
-    void TypeOver(const QString& name, const QString& Keys) {
-        Get<QLineEdit>(name)->selectAll();
-        QTest::keyClick(Get<QLineEdit>(name), Qt::Key_Delete);
-        Retype(name, 0, 0, Keys);
     }
     void Click(const QString& name) { QTest::mouseClick(Get<QAbstractButton>(name), Qt::LeftButton); }
     // Opens a drop-down list and clicks its entry Row (or the one named Row).

@@ -19,13 +19,10 @@ TEST_F(MainDialogTest, TypingSetsTheBaseColourAndDimItTheDerivedOnes) {
               "&H8BD9FE #FED98B RGB(254, 217, 139)HSV( 41, 0.4528, 0.9961)0.2&HFFFFFF");
     EXPECT_EQ(Text("txtBaseColorValue"), kStartLines[1].mid(17).replace("Grey: 219", "G(219)"));
     QStringList samples; // the backgrounds of lblCol(0), (2), (3) and (4), then the text of (4)
-    for (auto [i, role] : {std::pair(0, QPalette::Window),
-                           {2, QPalette::Window},
-                           {3, QPalette::Window},
-                           {4, QPalette::Window},
-                           {4, QPalette::WindowText}}) {
-        samples << Get(QString("lblCol(%1)").arg(i))->palette().color(role).name();
+    for (int i : {0, 2, 3, 4}) {
+        samples << Get(QString("lblCol(%1)").arg(i))->palette().color(QPalette::Window).name();
     }
+    samples << Get("lblCol(4)")->palette().color(QPalette::WindowText).name();
     EXPECT_EQ(samples.join(' '), "#fed98b #ffeeca #0051ff #fed98b #ffeeca");
     Click("cmdCopy");
     EXPECT_EQ(Copied(), kStartLines);
@@ -63,13 +60,15 @@ TEST_F(MainDialogTest, TheDimFactorTheMaskAndTheMethodGiveTheDerivedColours) {
     // clang-format off
     for (auto [typed, shown, dimmed] : {std::tuple("0.7", "0.5", 0xF2FBFF), {"-2", "-0.5", 0x456C7E}, {"abc", "0.0", 0x8BDAFE},
              {"0.123456", "0.12346", 0xB2E7FF}, {".25", "0.25", 0xDAF3FF}, {"-0", "0.0", 0x8BDAFE}, {"0.1.2", "0.1", 0xAAE4FF}}) {
-        TypeOver("txtDimFactor", typed);
+        Get<QLineEdit>("txtDimFactor")->clear();
+        Retype("txtDimFactor", 0, 0, typed);
         EXPECT_EQ(std::tuple(Text("txtDimFactor"), dialog->DimmedColor()), std::tuple(QString(shown), dimmed)) << typed;
     }
     // The box takes only what a mask needs, at most eight characters.
     for (auto [typed, shown] : {std::pair("&Hff", "&H0000FF"), {"12", "&H00000C"}, {"ff", "&H000000"}, {"20000000", "&H1312D00"},
                                 {"&H12345678", "&H123456"}, {"-.,x&H00F0F0", "&H00F0F0"}}) {
-        TypeOver("txtMask", typed);
+        Get<QLineEdit>("txtMask")->clear();
+        Retype("txtMask", 0, 0, typed);
         EXPECT_EQ(Text("txtMask"), shown) << typed;
     }
     const std::pair<const char*, OLE_COLOR> methods[] = {{"XorWithMask", 0x8B290E}, {"AndWithMask", 0x00D0F0},

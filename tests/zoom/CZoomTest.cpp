@@ -4,6 +4,7 @@
 #include "common/ComponentError.h"
 #include "fakes/FakeScreen.h"
 #include "platform/PictureBox.h"
+#include "support/ImageOf.h"
 
 #include <QtWidgets>
 #include <gtest/gtest.h>
@@ -13,21 +14,17 @@ namespace {
 // Red and green hold x, green and blue hold y; no pixel has the mask colour (its y is above 4000).
 // The pixels in Gap are transparent.
 QImage NumberedPixels(QSize size, QRect gap = {}) {
-    QImage image(size, QImage::Format_ARGB32);
-    for (int y = 0; y < size.height(); ++y) {
-        for (int x = 0; x < size.width(); ++x) {
-            image.setPixel(x, y, gap.contains(x, y) ? 0 : 0xFF000000u | (QRgb(y) << 12) | QRgb(x));
-        }
-    }
-    return image;
+    return ImageOf(size, [gap](QPoint at) {
+        return gap.contains(at) ? 0 : 0xFF000000u | (QRgb(at.y()) << 12) | QRgb(at.x());
+    });
 }
 
 constexpr OLE_COLOR kMask = 0xFF00FF;
 const QRgb kMaskPixel = qRgb(0xFF, 0x00, 0xFF);
 const QRgb kUntouched = qRgb(0xFE, 0xDC, 0xBA);
 
-QImage Destination() {
-    QImage image(200, 200, QImage::Format_RGB32);
+QImage Destination(QImage::Format Format = QImage::Format_RGB32) {
+    QImage image(200, 200, Format);
     image.fill(kUntouched);
     return image;
 }
@@ -55,6 +52,7 @@ struct ZoomCase {
     QPoint source{};
     std::vector<QRect> margins{};
     QPoint cell{58, 68};
+    QImage::Format format = QImage::Format_RGB32; // of the 200 x 200 image
 };
 
 // The view at factor 6 shows 16 x 16 whole screen pixels, its cursor cell at 48, 48 of the view.
@@ -63,8 +61,8 @@ const ZoomCase kZoomCases[] = {
     {.name = "Centred", .cursor = {640, 512}, .image = {10, 20, 96, 96}, .source = {632, 504}},
     {.name = "WithPartialCells", .cursor = {640, 512}, .fullPixelsOnly = false, .image = {10, 20, 100, 100}, .source = {632, 504}},
     {.name = "TopLeftCorner", .cursor = {0, 0}, .image = {58, 68, 48, 48}, .source = {0, 0}, .margins = {{10, 20, 48, 96}, {10, 20, 96, 48}}},
-    {.name = "BottomRightCorner", .cursor = {1279, 1023}, .image = {10, 20, 54, 54}, .source = {1271, 1015},
-     .margins = {{64, 20, 42, 96}, {10, 74, 96, 42}}},
+    {.name = "BottomRightCornerOn24Bits", .cursor = {1279, 1023}, .image = {10, 20, 54, 54}, .source = {1271, 1015},
+     .margins = {{64, 20, 42, 96}, {10, 74, 96, 42}}, .format = QImage::Format_RGB888},
     {.name = "CornerCursorAtLastColumn", .cursor = {1279, 200}, .centred = false, .image = {10, 20, 6, 96},
      .source = {1279, 200}, .margins = {{16, 20, 90, 96}}, .cell = {10, 20}},
     // 6.5 pixels beyond the edge count as 6, and 5.5 as 6.
@@ -95,7 +93,7 @@ TEST(CZoom, DrawsEachScreenPixelAsOneCellAndTheRestAsMargin) {
         zoom.SetZoomFactor(c.zoomFactor);
         zoom.SetShowFullPixelsOnly(c.fullPixelsOnly);
         zoom.SetMouseCentered(c.centred);
-        QImage dest = Destination();
+        QImage dest = Destination(c.format);
         zoom.Zoom(dest, c.at.x(), c.at.y(), c.view.width(), c.view.height(), kMask);
         const QRgb under = ScreenPixel(screen, c.cursor);
         EXPECT_EQ(std::tuple(zoom.LastCursorPosX(), zoom.LastCursorPosY(), zoom.LastCursorPosColor(),
@@ -103,21 +101,17 @@ TEST(CZoom, DrawsEachScreenPixelAsOneCellAndTheRestAsMargin) {
                   std::tuple(c.cursor.x(), c.cursor.y(),
                              OleColor::Rgb(qRed(under), qGreen(under), qBlue(under)), c.cell.x(), c.cell.y()))
             << c.name;
-        int wrong = 0;
-        for (int y = 0; y < dest.height(); ++y) {
-            for (int x = 0; x < dest.width(); ++x) {
-                const QPoint at(x, y), cell = at - c.image.topLeft();
-                const bool margin =
-                    std::any_of(c.margins.begin(), c.margins.end(), [&](QRect m) { return m.contains(at); });
-                wrong +=
-                    dest.pixel(at) != (c.image.contains(at)
-                                           ? ScreenPixel(screen, c.source + QPoint(cell.x() / c.zoomFactor,
-                                                                                   cell.y() / c.zoomFactor))
-                                       : margin ? kMaskPixel
-                                                : kUntouched);
-            }
-        }
-        EXPECT_EQ(wrong, 0) << c.name << ": pixels drawn wrong";
+        const QImage expected = ImageOf(dest.size(), [&](QPoint at) {
+            const QPoint cell = at - c.image.topLeft();
+            const bool margin =
+                std::any_of(c.margins.begin(), c.margins.end(), [&](QRect m) { return m.contains(at); });
+            return c.image.contains(at) ? ScreenPixel(screen, c.source + QPoint(cell.x() / c.zoomFactor,
+                                                                                cell.y() / c.zoomFactor))
+                   : margin             ? kMaskPixel
+                                        : kUntouched;
+        });
+        EXPECT_TRUE(dest.convertToFormat(QImage::Format_ARGB32) == expected)
+            << c.name << ": pixels drawn wrong";
     }
 }
 
