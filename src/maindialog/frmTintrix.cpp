@@ -20,6 +20,7 @@
 #include "platform/ScreenMetrics.h"
 #include "platform/StillImageScreen.h"
 #include "platform/TextFit.h"
+#include "platform/WindowFrame.h"
 #include "zoom/CZoom.h"
 
 #include <QAbstractItemView>
@@ -1591,9 +1592,8 @@ void frmTintrix::ShowContrastWindow() {
         // Below the dialog, where the HSV dialog (to its right) leaves it in view; where there
         // is no room the window manager places it. Its frame is not known before it is shown:
         // it is taken to be like the dialog's.
-        const QRect outer = frameGeometry();
-        const QMargins frame(geometry().left() - outer.left(), geometry().top() - outer.top(),
-                             outer.right() - geometry().right(), outer.bottom() - geometry().bottom());
+        const QMargins frame = Platform::OwnWindowFrame(*this);
+        const QRect outer = Platform::OuterGeometry(*this);
         const QRect below(QPoint(outer.left(), outer.bottom() + 1),
                           mContrastWindow->sizeHint().grownBy(frame));
         if (screen()->availableGeometry().contains(below)) {

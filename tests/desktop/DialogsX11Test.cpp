@@ -45,7 +45,7 @@ TEST(WindowManagers, TheHSVDialogTouchesTheMainDialogTopsAlignedOrEndsAtItsMonit
 // Text pasted with the middle mouse button (X11's primary selection) obeys the rules of typing:
 // what a box would not take from the keyboard is left out, an Enter in it runs nothing, and the
 // mask takes at most 8 characters.
-TEST(WindowManagers, PastingTakesOnlyWhatTypingWouldAndRunsNoEnter) {
+TEST(WindowManagers, PastingTakesOnlyWhatTypingWouldAndTheContrastWindowOpensBelow) {
     QTemporaryDir folder;
     frmTintrix main;
     main.ShowDialog(0x8BD9FE, false, folder.filePath("UserDefinedColors.txt"), "USER_", nullptr);
@@ -61,6 +61,15 @@ TEST(WindowManagers, PastingTakesOnlyWhatTypingWouldAndRunsNoEnter) {
     EXPECT_EQ(pasted("txtDimFactor", "-x.5\n"), "0.2-.5");
     QTest::keyClicks(main.findChild<QLineEdit*>("txtMask"), "\b\b"); // "&HFFFF" leaves room for 2
     EXPECT_EQ(pasted("txtMask", "Fxyz(123456"), "&HFFFFF1");
+    // Once the dialog is framed, the contrast window opens with its frame just below the dialog's.
+    const auto frame = [&main] { return main.windowHandle()->frameGeometry(); };
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return qEnvironmentVariableIsEmpty("TINTRIX_TEST_WM") || frame() != main.geometry(); }));
+    main.findChild<QWidget*>("lblCol(5)")->actions().value(0)->trigger();
+    const QWindow* contrast = main.findChild<QWidget*>("frmContrast")->windowHandle();
+    const QPoint below = frame().bottomLeft() + QPoint(0, 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return contrast->frameGeometry().topLeft() == below; }))
+        << testing::PrintToString(contrast->frameGeometry());
 }
 
 } // namespace
