@@ -91,6 +91,7 @@ struct ControlRow {
     const char* toolTip;
 };
 
+// The dialog's controls, in the order the Tab key visits them.
 // clang-format off
 constexpr ControlRow kControls[] = {
     {"cboSelect", Kind::DropDownList, 60, 60, 3072, 336, "", Font::Trebuchet9, kDarkBlue, kDefault, None,
@@ -587,7 +588,7 @@ template <typename Control> Control* frmTintrix::ControlNamed(const char* name) 
 }
 
 void frmTintrix::CreateControls() {
-    QWidget* previous = nullptr;
+    // Made in the table's order, which Qt also takes as the order the Tab key visits them in.
     for (const ControlRow& row : kControls) {
         QWidget* control = CreateControl(row, this);
         control->setObjectName(QString::fromLatin1(row.name));
@@ -607,10 +608,6 @@ void frmTintrix::CreateControls() {
         if (auto* button = qobject_cast<QPushButton*>(control)) {
             button->setAutoDefault(false); // no button is pressed by Enter in another control
         }
-        if (previous != nullptr) {
-            QWidget::setTabOrder(previous, control);
-        }
-        previous = control;
     }
 
     cboSelect = ControlNamed<QComboBox>("cboSelect");
