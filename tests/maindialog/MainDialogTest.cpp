@@ -24,6 +24,8 @@ TEST_F(MainDialogTest, TypingSetsTheBaseColourAndDimItTheDerivedOnes) {
     }
     samples << Get("lblCol(4)")->palette().color(QPalette::WindowText).name();
     EXPECT_EQ(samples.join(' '), "#fed98b #ffeeca #0051ff #fed98b #ffeeca");
+    EXPECT_EQ(std::tuple(Get<QLabel>("lblCol(2)")->text(), Get<QLabel>("lblCol(0)")->frameShape()),
+              std::tuple("\nThis is a test", QFrame::Box)); // a sample's text; the swatch framed
     Click("cmdCopy");
     EXPECT_EQ(Copied(), kStartLines);
     // clang-format off
@@ -156,8 +158,10 @@ TEST_F(MainDialogTest, TheListsOfferEveryNamedColourAndShowItsEquals) {
     QFile file(folder.filePath("UserDefinedColors.txt"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("Good &H010203\r\nBad &H0102\r\n") > 0);
     file.close();
-    dialog->ShowDialog(0x00FF00, false, file.fileName(), "MINE_", nullptr);
-    EXPECT_EQ(list->count(), 29 + 11 + 136);
+    QWidget owner; // given on showing, it owns the dialog
+    dialog->ShowDialog(0x00FF00, false, file.fileName(), "MINE_", &owner);
+    EXPECT_EQ(std::tuple(list->count(), dialog->parentWidget()), std::tuple(29 + 11 + 136, &owner));
+    dialog.reset(); // before the owner, as a caller holding the dialog does
 }
 
 TEST_F(MainDialogTest, TheScratchPadCollectsEachCopyUntilDoubleClicked) {
@@ -210,11 +214,10 @@ TEST_F(MainDialogTest, KeysReachTheControlsInTheirOrder) {
               "chkScratchPad cboSelect");
     Get<QLineEdit>("txtDimFactor")->setText("0.7");
     Get<QLineEdit>("txtBaseColorRGB")->setText("&H0000FF #FED98B RGB(254, 217, 139)");
-    for (auto [button, key] : {std::pair("cmdDim", Qt::Key_D),
-                               {"cmdCopy", Qt::Key_C},
-                               {"cmdSetFromRGB", Qt::Key_R},
-                               {"cmdSetFromHSB", Qt::Key_H},
-                               {"chkPick", Qt::Key_I}}) {
+    // clang-format off
+    for (auto [button, key] : {std::pair("cmdDim", Qt::Key_D), {"cmdCopy", Qt::Key_C}, {"cmdSetFromRGB", Qt::Key_R},
+             {"cmdSetFromHSB", Qt::Key_H}, {"chkPick", Qt::Key_I}}) {
+        // clang-format on
         QSignalSpy clicked(Get<QAbstractButton>(button), &QAbstractButton::clicked);
         QTest::keyClick(dialog.get(), key, Qt::AltModifier);
         EXPECT_TRUE(clicked.count() == 1 || clicked.wait()) << button;
